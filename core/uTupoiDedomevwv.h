@@ -1,0 +1,411 @@
+// Data types and run-time values, the Greek names of the types, identifiers and the identifier
+// table, and the expression tree with its operation nodes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace kalmira {
+
+// The data type of a value, an identifier or an expression.
+enum TTuposDedomevwv : std::uint8_t {
+    tdKavevas,         // none: a value that holds nothing yet
+    tdAkeraios,        // signed 64-bit integer
+    tdPragmatikos,     // IEEE 754 double
+    tdAlfari8mntikos,  // UTF-16 string
+    tdLogikos,         // boolean
+};
+
+// Index values of one array access, or the upper bounds of an array, first dimension first.
+using TDeiktes = std::vector<std::int32_t>;
+
+class TPivakasTimwv;
+
+// A tagged run-time value with value semantics. Copying an integer, real or boolean never
+// allocates; a string or an array is copied deeply, so two variables never share a value.
+class TTimn {
+public:
+    enum TEidos : std::uint8_t {
+        tmKevo = tdKavevas,
+        tmAkeraios = tdAkeraios,
+        tmPragmatikos = tdPragmatikos,
+        tmAlfari8mntiko = tdAlfari8mntikos,
+        tmLogikos = tdLogikos,
+        tmPivakas,
+    };
+
+    TTimn() noexcept : eidos_(tmKevo), akeraios_(0) {}
+    static TTimn ApoAkeraio(std::int64_t timn) noexcept { TTimn t; t.eidos_ = tmAkeraios; t.akeraios_ = timn; return t; }
+    static TTimn ApoPragmatiko(double timn) noexcept { TTimn t; t.eidos_ = tmPragmatikos; t.pragmatikos_ = timn; return t; }
+    static TTimn ApoLogiko(bool timn) noexcept { TTimn t; t.eidos_ = tmLogikos; t.logikos_ = timn; return t; }
+    static TTimn ApoAlfari8mntiko(std::u16string timn);
+    // An array with lower bound 1 and the given upper bounds (each at least 1), every element empty.
+    static TTimn Pivakas(const TDeiktes& anwOria);
+
+    TTimn(const TTimn& allo);
+    TTimn(TTimn&& allo) noexcept : eidos_(allo.eidos_), akeraios_(allo.akeraios_) { allo.eidos_ = tmKevo; }
+    TTimn& operator=(const TTimn& allo);
+    TTimn& operator=(TTimn&& allo) noexcept;
+    ~TTimn() { if (eidos_ >= tmAlfari8mntiko && eidos_ != tmLogikos) Apeleu8erwsn(); }
+
+    TEidos Eidos() const noexcept { return eidos_; }
+    bool EivaiKevo() const noexcept { return eidos_ == tmKevo; }
+    // The data type of a scalar value; tdKavevas for the empty value and for an array.
+    TTuposDedomevwv Tupos() const noexcept { return eidos_ == tmPivakas ? tdKavevas : static_cast<TTuposDedomevwv>(eidos_); }
+
+    // Payload access; the tag must match.
+    std::int64_t Akeraios() const noexcept { return akeraios_; }
+    double Pragmatikos() const noexcept { return pragmatikos_; }
+    bool Logikos() const noexcept { return logikos_; }
+    const std::u16string& Alfari8mntiko() const noexcept { return *alfari8mntiko_; }
+    std::u16string& Alfari8mntiko() noexcept { return *alfari8mntiko_; }
+    const TPivakasTimwv& Pivakas() const noexcept { return *pivakas_; }
+    TPivakasTimwv& Pivakas() noexcept { return *pivakas_; }
+
+    // Stores without a conversion. The integer, real and boolean setters never allocate.
+    void OriseAkeraio(std::int64_t timn) noexcept { Adeiasma(); eidos_ = tmAkeraios; akeraios_ = timn; }
+    void OrisePragmatiko(double timn) noexcept { Adeiasma(); eidos_ = tmPragmatikos; pragmatikos_ = timn; }
+    void OriseLogiko(bool timn) noexcept { Adeiasma(); eidos_ = tmLogikos; logikos_ = timn; }
+    void OriseAlfari8mntiko(std::u16string_view timn);
+    void OriseAlfari8mntiko(std::u16string&& timn);
+    void Adeiasma() noexcept { if (eidos_ >= tmAlfari8mntiko && eidos_ != tmLogikos) Apeleu8erwsn(); eidos_ = tmKevo; }
+
+    // Conversions. To integer: a real is rounded to the nearest integer, halves to even.
+    std::int64_t SeAkeraio() const;
+    // To a 32-bit index value: the integer conversion, then its low 32 bits as a signed value.
+    std::int32_t SeDeikti() const { return static_cast<std::int32_t>(static_cast<std::uint32_t>(SeAkeraio())); }
+    double SePragmatiko() const;
+    std::u16string SeAlfari8mntiko() const;
+    // The conversion named by the target type; a value of that type is unchanged.
+    TTimn Metatropn(TTuposDedomevwv tupos) const;
+
+private:
+    void Apeleu8erwsn() noexcept;
+
+    TEidos eidos_;
+    union {
+        std::int64_t akeraios_;
+        double pragmatikos_;
+        bool logikos_;
+        std::u16string* alfari8mntiko_;
+        TPivakasTimwv* pivakas_;
+    };
+};
+
+// The payload of an array value: its bounds and its elements in one flat row-major block.
+class TPivakasTimwv {
+public:
+    explicit TPivakasTimwv(TDeiktes anwOria);
+
+    const TDeiktes& AnwOria() const noexcept { return anwOria_; }
+    std::size_t Plnr8os() const noexcept { return stoixeia_.size(); }
+    TTimn& operator[](std::size_t i) noexcept { return stoixeia_[i]; }
+    const TTimn& operator[](std::size_t i) const noexcept { return stoixeia_[i]; }
+    void Adeiasma() noexcept;
+
+private:
+    TDeiktes anwOria_;
+    std::vector<TTimn> stoixeia_;
+};
+
+// Array size limits: a bound above the 32-bit range or more elements than this is refused while
+// compiling, never left to fail an allocation.
+inline constexpr std::int64_t MegistoPlnr8osStoixeiwv = 16777216;
+
+// Real arithmetic helpers used by output and by the operations.
+std::int64_t StrogguleusnMeArtio(double timn);  // nearest integer, halves to even; fails beyond 64 bits
+
+// The decimal separator that output of reals uses (a setting of the language library, ","
+// unless the workbench or the runner sets it from the user's locale).
+char16_t DekadikoDiaxwristiko();
+void OriseDekadikoDiaxwristiko(char16_t diaxwristiko);
+
+// Text of a real for output: at most 15 significant digits, no trailing zeros, exponent form where
+// printf("%.15G") uses it, and the decimal separator of the setting above.
+std::u16string KeimevoPragmatikou(double timn);
+// Text of a real for program text: the comma as separator, at least one digit after it, positional
+// notation, and the shortest digits that read back to the same double.
+std::u16string KeimevoPragmatiknsSta8eras(double timn);
+
+// The display text of a value: "-" when empty, "Αληθής"/"Ψευδής" for booleans, arrays in
+// parentheses in row-major order.
+std::u16string KeimevoTimns(const TTimn& timn);
+
+// Grammatical forms and genders of the type names.
+enum TPtwsn : std::uint8_t {
+    ptOvomastiknEvikou,
+    ptGeviknEvikou,
+    ptAitiatiknEvikou,
+    ptKlntiknEvikou,
+    ptOvomastiknPln8uvtikou,
+    ptGeviknPln8uvtikou,
+    ptAitiatiknPln8uvtikou,
+    ptKlntiknPln8uvtikou,
+};
+enum TGevos : std::uint8_t { gvArseviko, gv8nluko };
+
+// The Greek name of a type in the given form and gender, for messages.
+std::u16string PngaiosKwdikasTupou(TTuposDedomevwv tupos, TPtwsn ptwsn, TGevos gevos);
+
+// The byte that the Windows-1253 code page gives a UTF-16 code unit; "?" where it has none.
+unsigned char Kwdikoselida1253(char16_t c) noexcept;
+// Ordinal comparison of two strings by their Windows-1253 bytes: negative, zero or positive.
+int SugkrisnAlfari8mntikwv(std::u16string_view a, std::u16string_view b) noexcept;
+// The character of a Windows-1253 byte; U+FFFD for the bytes the code page leaves undefined.
+char16_t ApoKwdikoselida1253(unsigned char b) noexcept;
+
+// ---------------------------------------------------------------------------------------------
+// Identifiers
+
+class TAvagvwristiko {
+public:
+    enum TEidos : std::uint8_t { avSta8era, avMetablntn, avPivakas };
+
+    TAvagvwristiko(std::u16string ovoma, TTuposDedomevwv tupos, TEidos eidos)
+        : Ovoma(std::move(ovoma)), Tupos(tupos), Eidos(eidos) {}
+    TAvagvwristiko(const TAvagvwristiko&) = delete;
+    TAvagvwristiko& operator=(const TAvagvwristiko&) = delete;
+    virtual ~TAvagvwristiko() = default;
+
+    // The identifier's current value as a whole, unguarded (the variables list shows it).
+    virtual TTimn Timn() const = 0;
+
+    const std::u16string Ovoma;  // as written in the declaration
+    const TTuposDedomevwv Tupos;  // declared type; element type for arrays
+    const TEidos Eidos;
+};
+
+// A named constant: its value is fixed at creation and its type is the value's tag.
+class TOvomasmevnSta8era final : public TAvagvwristiko {
+public:
+    TOvomasmevnSta8era(std::u16string ovoma, TTimn timn);
+    TTimn Timn() const override { return Periexomevo; }
+
+    const TTimn Periexomevo;
+};
+
+// A simple variable, empty until its first store.
+class TMetablntn final : public TAvagvwristiko {
+public:
+    TMetablntn(std::u16string ovoma, TTuposDedomevwv tupos) : TAvagvwristiko(std::move(ovoma), tupos, avMetablntn) {}
+    TTimn Timn() const override { return Periexomevo; }
+
+    // Guarded read: fails while the variable is empty.
+    const TTimn& Anagvwsn() const
+    {
+        if (Periexomevo.EivaiKevo())
+            AdeiaMetablntn();
+        return Periexomevo;
+    }
+    // Store: the value is converted to the declared type.
+    void GraceTimn(const TTimn& timn);
+    void Epavafora() noexcept { Periexomevo.Adeiasma(); }
+    [[noreturn]] void AdeiaMetablntn() const;
+
+    TTimn Periexomevo;
+};
+
+// An array variable: one dimension per declared bound, lower bound 1, every element empty
+// until stored.
+class TMetablntnPivakas final : public TAvagvwristiko {
+public:
+    // One (lower, upper) pair per dimension.
+    TMetablntnPivakas(std::u16string ovoma, TTuposDedomevwv tupos, const std::vector<std::pair<std::int32_t, std::int32_t>>& oria);
+    TTimn Timn() const override { return Periexomevo; }
+
+    TDeiktes Diastaseis() const { return anwOria_; }
+    std::size_t Ari8mosDiastasewv() const noexcept { return anwOria_.size(); }
+    TTimn Stoixeio(const TDeiktes& deiktes) const;
+    void GraceStoixeio(const TDeiktes& deiktes, const TTimn& timn);
+    void Epavafora() noexcept { Periexomevo.Pivakas().Adeiasma(); }
+
+    // The flat row-major position of an element; fails with the first index out of its bounds.
+    std::size_t Topo8esia(const std::int32_t* deiktes) const
+    {
+        std::size_t topos = 0;
+        for (std::size_t d = 0; d < anwOria_.size(); ++d) {
+            std::int32_t i = deiktes[d];
+            if (i < katwOria_[d] || i > anwOria_[d])
+                EktosOriwv(d, i);
+            topos = topos * static_cast<std::size_t>(anwOria_[d] - katwOria_[d] + 1) + static_cast<std::size_t>(i - katwOria_[d]);
+        }
+        return topos;
+    }
+    // Fast paths for one dimension.
+    std::size_t Topo8esia1(std::int32_t i) const
+    {
+        if (i < katwOria_[0] || i > anwOria_[0])
+            EktosOriwv(0, i);
+        return static_cast<std::size_t>(i - katwOria_[0]);
+    }
+    TTimn& StoixeioSe(std::size_t topos) noexcept { return Periexomevo.Pivakas()[topos]; }
+    const TTimn& StoixeioSe(std::size_t topos) const noexcept { return Periexomevo.Pivakas()[topos]; }
+    // Guarded read of an element by position: fails while the element is empty.
+    const TTimn& AnagvwsnSe(std::size_t topos) const
+    {
+        const TTimn& t = Periexomevo.Pivakas()[topos];
+        if (t.EivaiKevo())
+            AdeioStoixeio();
+        return t;
+    }
+    [[noreturn]] void EktosOriwv(std::size_t diastasn, std::int32_t timn) const;
+    [[noreturn]] void AdeioStoixeio() const;
+
+    TTimn Periexomevo;
+
+private:
+    TDeiktes katwOria_;
+    TDeiktes anwOria_;
+};
+
+// The program's only scope: every constant, variable and array in declaration order. Names
+// compare by their folded form.
+class TPivakasAvagvwristikwv {
+public:
+    // Appends the identifier; a name already declared fails.
+    TAvagvwristiko& Add(std::unique_ptr<TAvagvwristiko> avagvwristiko);
+    // The identifier with that name; an unknown name fails.
+    TAvagvwristiko& Find(const std::u16string& ovoma) const;
+    // Every variable and array becomes empty again.
+    void Epavafora() noexcept;
+
+    const std::vector<std::unique_ptr<TAvagvwristiko>>& Stoixeia() const noexcept { return stoixeia_; }
+
+private:
+    std::vector<std::unique_ptr<TAvagvwristiko>> stoixeia_;
+    std::unordered_map<std::u16string, TAvagvwristiko*> euretirio_;
+};
+
+
+// ---------------------------------------------------------------------------------------------
+// Expression trees
+
+// Operators, in this order; the comments give the display text.
+enum TTelestns : std::uint8_t {
+    tlPros8esn,           // +
+    tlAfairesn,           // - (binary and prefix)
+    tlPollaplasiasmos,    // *
+    tlDiairesn,           // /
+    tlMikrotero,          // " < "
+    tlIso,                // " = "
+    tlMegalutero,         // " > "
+    tlDuvamn,             // ^
+    tlDiafora,            // " ≠ "
+    tlMikroteroIso,       // " ≤ "
+    tlMegaluteroIso,      // " ≥ "
+    tlDiv,                // " div "
+    tlMod,                // " mod "
+    tlAkeraioMeros,       // Α_Μ
+    tlApolutnTimn,        // Α_Τ
+    tlEk8etiko,           // Ε
+    tlEfaptomevn,         // ΕΦ
+    tlDiazeu3n,           // " ή "
+    tlNmitovo,            // ΗΜ
+    tlSuzeu3n,            // " και "
+    tlLogari8mos,         // ΛΟΓ
+    tlArvnsn,             // "όχι "
+    tlSuvnmitovo,         // ΣΥΝ
+    tlTetragwviknRiza,    // Τ_Ρ
+};
+inline constexpr int Plnr8osTelestwv = 24;
+
+// The text an operator shows in the canonical text, and the form quoted in messages.
+std::u16string_view EmfanisnTelestn(TTelestns telestns);
+std::u16string_view MnvumaTelestn(TTelestns telestns);
+bool EivaiSugkrisn(TTelestns telestns);
+
+// Full evaluation of "ή" and "και": when off (the default) the right operand is evaluated only
+// when the left one does not decide the result.
+extern bool PlnrnsApotimnsn;
+
+// An expression node. Type, priority and kind are fixed at construction; evaluation only computes.
+//
+// Besides the generic Timn, each node answers the typed entry point that matches TuposTimns, the
+// tag of every value it yields: Akeraios for integers, Pragmatikos for reals, Logikos for booleans,
+// Alfari8mntiko for strings. The tag is known at compile time: it equals Tupos except below "^" and
+// "Α_Τ" of integers, whose values are reals while their type is integer.
+class TEkfrasn {
+public:
+    enum TEidosKomvou : std::uint8_t {
+        ekSta8era,
+        ekOvomasmevnSta8era,
+        ekAplnMetablntn,
+        ekStoixeioPivaka,
+        ekMovadiaia,
+        ekDuadikn,
+        ekAvafora,
+    };
+
+    TEkfrasn(TEidosKomvou eidos, TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns, int proteraiotnta)
+        : EidosKomvou(eidos), Tupos(tupos), TuposTimns(tuposTimns), Proteraiotnta(proteraiotnta) {}
+    TEkfrasn(const TEkfrasn&) = delete;
+    TEkfrasn& operator=(const TEkfrasn&) = delete;
+    virtual ~TEkfrasn() = default;
+
+    // Generic evaluation. The default calls the typed entry point.
+    virtual TTimn Timn() const;
+    // Typed evaluation. The defaults go through Timn; every node overrides one side.
+    virtual std::int64_t Akeraios() const;
+    virtual double Pragmatikos() const;
+    virtual bool Logikos() const;
+    // Returns the string value: a reference to a stored string where one exists, otherwise the
+    // result placed in `proswrino`.
+    virtual const std::u16string& Alfari8mntiko(std::u16string& proswrino) const;
+
+    // A numeric value as a real, whichever its tag.
+    double Ari8mos() const { return TuposTimns == tdAkeraios ? static_cast<double>(Akeraios()) : Pragmatikos(); }
+
+    // The canonical text of the subtree, computed on demand.
+    std::u16string Keimevo() const;
+    virtual void GrapseKeimevo(std::u16string& e3odos) const = 0;
+
+    const TEidosKomvou EidosKomvou;
+    const TTuposDedomevwv Tupos;
+    const TTuposDedomevwv TuposTimns;
+    const int Proteraiotnta;  // 0 ή και όχι; 1 comparisons; 2 + -; 3 * / div mod; 4 ^; 5 operands
+};
+
+// A unary operation or built-in function.
+class TMovadiaiaPra3n : public TEkfrasn {
+public:
+    TMovadiaiaPra3n(TTelestns telestns, std::unique_ptr<TEkfrasn> telesteos, TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns);
+    void GrapseKeimevo(std::u16string& e3odos) const override;
+    TTimn Timn() const override;
+
+    const std::unique_ptr<TEkfrasn> Telesteos;
+    const TTelestns Telestns;
+};
+
+// A binary operation. Long left-leaning chains (1+1+...+1) are printed, evaluated and destroyed
+// by walking their left spine in a loop, so their length never deepens the stack.
+class TDuadiknPra3n : public TEkfrasn {
+public:
+    TDuadiknPra3n(std::unique_ptr<TEkfrasn> aristeros, std::unique_ptr<TEkfrasn> de3ios, TTelestns telestns,
+                  TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns);
+    ~TDuadiknPra3n() override;
+    void GrapseKeimevo(std::u16string& e3odos) const override;
+    TTimn Timn() const override;
+
+    std::unique_ptr<TEkfrasn> Aristeros;
+    std::unique_ptr<TEkfrasn> De3ios;
+    const TTelestns Telestns;
+    const std::uint32_t MhkosAlusidas;  // binary nodes on the left spine, this one included
+};
+
+// Builds a unary or binary operation node, applying the type rules (a syntax error when they fail).
+std::unique_ptr<TEkfrasn> DnmiourgiaMovadiaias(TTelestns telestns, std::unique_ptr<TEkfrasn> telesteos);
+std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> aristeros, std::unique_ptr<TEkfrasn> de3ios,
+                                                   TTelestns telestns);
+
+// The arithmetic of the language on whole values, as the nodes perform it.
+TTimn EfarmognMovadiaias(TTelestns telestns, const TTimn& timn);
+TTimn EfarmognDuadiknsPra3ns(TTelestns telestns, TTuposDedomevwv tupos, const TTimn& a, const TTimn& b);
+bool SugkrisnTimwv(TTelestns telestns, const TTimn& a, const TTimn& b);
+
+}  // namespace kalmira
