@@ -314,7 +314,7 @@ std::unique_ptr<TEkfrasn> TSarwtnsEkfrasewv::DiabaseStoixeioPivaka(TMetablntnPiv
         throw ESuvtaktikoLa8os(Morfh(u"Ο πίνακας «%s» έχει %d διαστάσεις, όχι %d",
                                     {pivakas.Ovoma, Ari8mos(static_cast<long long>(pivakas.Ari8mosDiastasewv())),
                                      Ari8mos(static_cast<long long>(deiktes.Stoixeia.size()))}));
-    return std::make_unique<TEkfrasnMetablntnsPivaka>(pivakas, std::move(deiktes));
+    return DnmiourgiaStoixeiouPivaka(pivakas, std::move(deiktes));
 }
 
 // A built-in function, entered on its keyword; leaves the current token on the ")".

@@ -85,8 +85,9 @@ public:
     std::vector<std::unique_ptr<TEkfrasn>> Stoixeia;
 };
 
-// An array element.
-class TEkfrasnMetablntnsPivaka final : public TEkfrasnMetablntns {
+// An array element. Elements of one-dimensional arrays get a subclass specialised for their index
+// (see DnmiourgiaStoixeiouPivaka).
+class TEkfrasnMetablntnsPivaka : public TEkfrasnMetablntns {
 public:
     TEkfrasnMetablntnsPivaka(TMetablntnPivakas& pivakas, TListaEkfrasewv deiktes);
     const TTimn& Anagvwsn() const override { return Pivakas.AnagvwsnSe(Topo8esia()); }
@@ -99,6 +100,9 @@ public:
     TMetablntnPivakas& Pivakas;
     const TListaEkfrasewv Deiktes;
 };
+
+// Builds the node of an array element; the parser has checked the indices' count and types.
+std::unique_ptr<TEkfrasnMetablntnsPivaka> DnmiourgiaStoixeiouPivaka(TMetablntnPivakas& pivakas, TListaEkfrasewv deiktes);
 
 // A second reference to a node owned elsewhere: the selector of Επίλεξε, compared by every case.
 class TEkfrasnAvaforas final : public TEkfrasn {

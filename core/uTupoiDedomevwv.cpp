@@ -311,6 +311,9 @@ TMetablntnPivakas::TMetablntnPivakas(std::u16string ovoma, TTuposDedomevwv tupos
         mege.push_back(anw - katw + 1);
     }
     Periexomevo = TTimn::Pivakas(mege);
+    stoixeia_ = &Periexomevo.Pivakas()[0];
+    katw0_ = katwOria_.empty() ? 1 : katwOria_[0];
+    anw0_ = anwOria_.empty() ? 0 : anwOria_[0];
 }
 
 void TMetablntnPivakas::EktosOriwv(std::size_t diastasn, std::int32_t timn) const

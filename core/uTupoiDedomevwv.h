@@ -65,6 +65,8 @@ public:
     bool Logikos() const noexcept { return logikos_; }
     const std::u16string& Alfari8mntiko() const noexcept { return *alfari8mntiko_; }
     std::u16string& Alfari8mntiko() noexcept { return *alfari8mntiko_; }
+    // The integer payload in place, for loops that count in a variable; the tag must be integer.
+    std::int64_t& AkeraiosTopos() noexcept { return akeraios_; }
     const TPivakasTimwv& Pivakas() const noexcept { return *pivakas_; }
     TPivakasTimwv& Pivakas() noexcept { return *pivakas_; }
 
@@ -199,7 +201,7 @@ public:
     // Guarded read: fails while the variable is empty.
     const TTimn& Anagvwsn() const
     {
-        if (Periexomevo.EivaiKevo())
+        if (Periexomevo.EivaiKevo()) [[unlikely]]
             AdeiaMetablntn();
         return Periexomevo;
     }
@@ -231,7 +233,7 @@ public:
         std::size_t topos = 0;
         for (std::size_t d = 0; d < anwOria_.size(); ++d) {
             std::int32_t i = deiktes[d];
-            if (i < katwOria_[d] || i > anwOria_[d])
+            if (i < katwOria_[d] || i > anwOria_[d]) [[unlikely]]
                 EktosOriwv(d, i);
             topos = topos * static_cast<std::size_t>(anwOria_[d] - katwOria_[d] + 1) + static_cast<std::size_t>(i - katwOria_[d]);
         }
@@ -240,28 +242,31 @@ public:
     // Fast paths for one dimension.
     std::size_t Topo8esia1(std::int32_t i) const
     {
-        if (i < katwOria_[0] || i > anwOria_[0])
+        if (i < katw0_ || i > anw0_) [[unlikely]]
             EktosOriwv(0, i);
-        return static_cast<std::size_t>(i - katwOria_[0]);
+        return static_cast<std::size_t>(i - katw0_);
     }
-    TTimn& StoixeioSe(std::size_t topos) noexcept { return Periexomevo.Pivakas()[topos]; }
-    const TTimn& StoixeioSe(std::size_t topos) const noexcept { return Periexomevo.Pivakas()[topos]; }
+    TTimn& StoixeioSe(std::size_t topos) noexcept { return stoixeia_[topos]; }
+    const TTimn& StoixeioSe(std::size_t topos) const noexcept { return stoixeia_[topos]; }
     // Guarded read of an element by position: fails while the element is empty.
     const TTimn& AnagvwsnSe(std::size_t topos) const
     {
-        const TTimn& t = Periexomevo.Pivakas()[topos];
-        if (t.EivaiKevo())
+        const TTimn& t = stoixeia_[topos];
+        if (t.EivaiKevo()) [[unlikely]]
             AdeioStoixeio();
         return t;
     }
     [[noreturn]] void EktosOriwv(std::size_t diastasn, std::int32_t timn) const;
     [[noreturn]] void AdeioStoixeio() const;
 
+    // The whole array value; its element block never moves while the variable lives.
     TTimn Periexomevo;
 
 private:
     TDeiktes katwOria_;
     TDeiktes anwOria_;
+    TTimn* stoixeia_;
+    std::int32_t katw0_, anw0_;
 };
 
 // The program's only scope: every constant, variable and array in declaration order. Names

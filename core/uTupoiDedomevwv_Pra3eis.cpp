@@ -10,11 +10,23 @@
 
 #include "core/uSarwtnsEkfrasewv.h"
 #include "core/uTupoiDedomevwv.h"
+#include "core/uTupoiDedomevwv_Pra3eis.h"
 #include "front/uLa8os.h"
 
 namespace kalmira {
 
 bool PlnrnsApotimnsn = false;
+
+using namespace pra3eis;
+
+namespace pra3eis {
+
+void AkurnPra3n() { throw ELa8osEktelesns(u"Invalid floating point operation"); }
+void Uperxeilisn() { throw ELa8osEktelesns(u"Floating point overflow"); }
+void DiairesnMeMndev() { throw ELa8osEktelesns(u"Division by zero"); }
+void PragmatiknDiairesnMeMndev() { throw ELa8osEktelesns(u"Floating point division by zero"); }
+
+}  // namespace pra3eis
 
 namespace {
 
@@ -51,72 +63,6 @@ const TPlnroforiesTelestn Telestes[Plnr8osTelestwv] = {
     {u"όχι ", u"όχι", 0, true, false},
     {u"ΣΥΝ", u"ΣΥΝ", 5, true, false},
     {u"Τ_Ρ", u"Τ_Ρ", 5, true, false},
-};
-
-// ---------------------------------------------------------------------------------------------
-// Arithmetic with the language's faults
-
-[[noreturn]] void AkurnPra3n() { throw ELa8osEktelesns(u"Invalid floating point operation"); }
-[[noreturn]] void Uperxeilisn() { throw ELa8osEktelesns(u"Floating point overflow"); }
-[[noreturn]] void DiairesnMeMndev() { throw ELa8osEktelesns(u"Division by zero"); }
-[[noreturn]] void PragmatiknDiairesnMeMndev() { throw ELa8osEktelesns(u"Floating point division by zero"); }
-
-// Operands are always finite, so a result that is not finite overflowed or was invalid.
-inline double Elegxos(double r)
-{
-    if (!std::isfinite(r)) [[unlikely]] {
-        if (std::isnan(r))
-            AkurnPra3n();
-        Uperxeilisn();
-    }
-    return r;
-}
-
-// Integer + - * wrap around on overflow, without error.
-struct TPros8esn {
-    static std::int64_t Akeraia(std::int64_t a, std::int64_t b) { return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) + static_cast<std::uint64_t>(b)); }
-    static double Pragmatika(double a, double b) { return Elegxos(a + b); }
-};
-struct TAfairesn {
-    static std::int64_t Akeraia(std::int64_t a, std::int64_t b) { return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) - static_cast<std::uint64_t>(b)); }
-    static double Pragmatika(double a, double b) { return Elegxos(a - b); }
-};
-struct TPollaplasiasmos {
-    static std::int64_t Akeraia(std::int64_t a, std::int64_t b) { return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) * static_cast<std::uint64_t>(b)); }
-    static double Pragmatika(double a, double b) { return Elegxos(a * b); }
-};
-struct TDiairesn {
-    static double Pragmatika(double a, double b)
-    {
-        if (b == 0.0) [[unlikely]] {
-            if (a == 0.0)
-                AkurnPra3n();
-            PragmatiknDiairesnMeMndev();
-        }
-        return Elegxos(a / b);
-    }
-};
-// div truncates toward zero; mod takes the dividend's sign. The one quotient that overflows
-// (the smallest integer divided by -1) wraps like the other integer operations.
-struct TDiv {
-    static std::int64_t Akeraia(std::int64_t a, std::int64_t b)
-    {
-        if (b == 0) [[unlikely]]
-            DiairesnMeMndev();
-        if (b == -1) [[unlikely]]
-            return static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(a));
-        return a / b;
-    }
-};
-struct TMod {
-    static std::int64_t Akeraia(std::int64_t a, std::int64_t b)
-    {
-        if (b == 0) [[unlikely]]
-            DiairesnMeMndev();
-        if (b == -1) [[unlikely]]
-            return 0;
-        return a % b;
-    }
 };
 
 // A real raised to a 32-bit integer power by repeated squaring, in extended precision; a negative
@@ -576,43 +522,82 @@ TTimn TDuadiknPra3n::Timn() const
 
 namespace {
 
+template <template <class, class> class Komvos, class... A>
+std::unique_ptr<TEkfrasn> MeAkeraiousTelesteous(std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, A... orismata)
+{
+    return MeAkeraiousAnagvwstes(*a, *b, [&]<class L, class R>() -> std::unique_ptr<TEkfrasn> {
+        return std::make_unique<Komvos<L, R>>(std::move(a), std::move(b), orismata...);
+    });
+}
+
+template <template <class, class> class Komvos, class... A>
+std::unique_ptr<TEkfrasn> MeAri8mousTelesteous(std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, A... orismata)
+{
+    return MeAri8mntikousAnagvwstes(*a, *b, [&]<class L, class R>() -> std::unique_ptr<TEkfrasn> {
+        return std::make_unique<Komvos<L, R>>(std::move(a), std::move(b), orismata...);
+    });
+}
+
+// An integer operation on two integers.
 template <class Pra3n>
-class TAkeraiaPra3n final : public TTupikos<TDuadiknPra3n> {
-public:
-    using TTupikos<TDuadiknPra3n>::TTupikos;
-    std::int64_t Akeraios() const override { return Pra3n::Akeraia(Aristeros->Akeraios(), De3ios->Akeraios()); }
+struct TAkeraia {
+    template <class L, class R>
+    class Komvos final : public TTupikos<TDuadiknPra3n> {
+    public:
+        Komvos(std::unique_ptr<TEkfrasn> a, std::unique_ptr<TEkfrasn> b, TTelestns t, TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns)
+            : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tupos, tuposTimns), l_(*Aristeros), r_(*De3ios) {}
+        std::int64_t Akeraios() const override { return Pra3n::Akeraia(l_.Akeraios(), r_.Akeraios()); }
+
+    private:
+        const L l_;
+        const R r_;
+    };
 };
 
-// A real operation; LA and RA say whether the left and right operands yield integers.
-template <class Pra3n, bool LA, bool RA>
-class TPragmatiknPra3n final : public TTupikos<TDuadiknPra3n> {
-public:
-    using TTupikos<TDuadiknPra3n>::TTupikos;
-    double Pragmatikos() const override
-    {
-        double a = LA ? static_cast<double>(Aristeros->Akeraios()) : Aristeros->Pragmatikos();
-        double b = RA ? static_cast<double>(De3ios->Akeraios()) : De3ios->Pragmatikos();
-        return Pra3n::Pragmatika(a, b);
-    }
+// A real operation on two numbers.
+template <class Pra3n>
+struct TPragmatikn {
+    template <class L, class R>
+    class Komvos final : public TTupikos<TDuadiknPra3n> {
+    public:
+        Komvos(std::unique_ptr<TEkfrasn> a, std::unique_ptr<TEkfrasn> b, TTelestns t, TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns)
+            : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tupos, tuposTimns), l_(*Aristeros), r_(*De3ios) {}
+        double Pragmatikos() const override { return Pra3n::Pragmatika(l_.Ari8mos(), r_.Ari8mos()); }
+
+    private:
+        const L l_;
+        const R r_;
+    };
 };
 
 template <class Sugkrisn>
-class TAkeraiaSugkrisn final : public TTupikos<TDuadiknPra3n> {
-public:
-    using TTupikos<TDuadiknPra3n>::TTupikos;
-    bool Logikos() const override { return Sugkrisn::f(Aristeros->Akeraios(), De3ios->Akeraios()); }
+struct TAkeraiaSugkrisn {
+    template <class L, class R>
+    class Komvos final : public TTupikos<TDuadiknPra3n> {
+    public:
+        Komvos(std::unique_ptr<TEkfrasn> a, std::unique_ptr<TEkfrasn> b, TTelestns t, TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns)
+            : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tupos, tuposTimns), l_(*Aristeros), r_(*De3ios) {}
+        bool Logikos() const override { return Sugkrisn::f(l_.Akeraios(), r_.Akeraios()); }
+
+    private:
+        const L l_;
+        const R r_;
+    };
 };
 
-template <class Sugkrisn, bool LA, bool RA>
-class TPragmatiknSugkrisn final : public TTupikos<TDuadiknPra3n> {
-public:
-    using TTupikos<TDuadiknPra3n>::TTupikos;
-    bool Logikos() const override
-    {
-        double a = LA ? static_cast<double>(Aristeros->Akeraios()) : Aristeros->Pragmatikos();
-        double b = RA ? static_cast<double>(De3ios->Akeraios()) : De3ios->Pragmatikos();
-        return Sugkrisn::f(a, b);
-    }
+template <class Sugkrisn>
+struct TPragmatiknSugkrisn {
+    template <class L, class R>
+    class Komvos final : public TTupikos<TDuadiknPra3n> {
+    public:
+        Komvos(std::unique_ptr<TEkfrasn> a, std::unique_ptr<TEkfrasn> b, TTelestns t, TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns)
+            : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tupos, tuposTimns), l_(*Aristeros), r_(*De3ios) {}
+        bool Logikos() const override { return Sugkrisn::f(l_.Ari8mos(), r_.Ari8mos()); }
+
+    private:
+        const L l_;
+        const R r_;
+    };
 };
 
 template <class Sugkrisn>
@@ -667,19 +652,6 @@ public:
     }
 };
 
-template <template <class, bool, bool> class Komvos, class Pra3n>
-std::unique_ptr<TEkfrasn> AvaEtiketa(bool la, bool ra, std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, TTelestns t,
-                                     TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns)
-{
-    if (la && ra)
-        return std::make_unique<Komvos<Pra3n, true, true>>(std::move(a), std::move(b), t, tupos, tuposTimns);
-    if (la)
-        return std::make_unique<Komvos<Pra3n, true, false>>(std::move(a), std::move(b), t, tupos, tuposTimns);
-    if (ra)
-        return std::make_unique<Komvos<Pra3n, false, true>>(std::move(a), std::move(b), t, tupos, tuposTimns);
-    return std::make_unique<Komvos<Pra3n, false, false>>(std::move(a), std::move(b), t, tupos, tuposTimns);
-}
-
 template <template <class> class Komvos>
 std::unique_ptr<TEkfrasn> AvaSugkrisn(std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, TTelestns t)
 {
@@ -693,15 +665,24 @@ std::unique_ptr<TEkfrasn> AvaSugkrisn(std::unique_ptr<TEkfrasn>& a, std::unique_
     }
 }
 
-std::unique_ptr<TEkfrasn> PragmatiknSugkrisn(bool la, bool ra, std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, TTelestns t)
+// A numeric comparison, with the operand readers that fit.
+template <template <class> class Oikogeveia, bool Akeraia>
+std::unique_ptr<TEkfrasn> Ari8mntikn(std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, TTelestns t, TTuposDedomevwv tupos,
+                                     TTuposDedomevwv tuposTimns)
 {
+    auto ftiakse = [&]<class Pra3n>(Pra3n*) {
+        if constexpr (Akeraia)
+            return MeAkeraiousTelesteous<Oikogeveia<Pra3n>::template Komvos>(a, b, t, tupos, tuposTimns);
+        else
+            return MeAri8mousTelesteous<Oikogeveia<Pra3n>::template Komvos>(a, b, t, tupos, tuposTimns);
+    };
     switch (t) {
-    case tlMikrotero: return AvaEtiketa<TPragmatiknSugkrisn, TMikrotero>(la, ra, a, b, t, tdLogikos, tdLogikos);
-    case tlIso: return AvaEtiketa<TPragmatiknSugkrisn, TIso>(la, ra, a, b, t, tdLogikos, tdLogikos);
-    case tlMegalutero: return AvaEtiketa<TPragmatiknSugkrisn, TMegalutero>(la, ra, a, b, t, tdLogikos, tdLogikos);
-    case tlDiafora: return AvaEtiketa<TPragmatiknSugkrisn, TDiafora>(la, ra, a, b, t, tdLogikos, tdLogikos);
-    case tlMikroteroIso: return AvaEtiketa<TPragmatiknSugkrisn, TMikroteroIso>(la, ra, a, b, t, tdLogikos, tdLogikos);
-    default: return AvaEtiketa<TPragmatiknSugkrisn, TMegaluteroIso>(la, ra, a, b, t, tdLogikos, tdLogikos);
+    case tlMikrotero: return ftiakse(static_cast<TMikrotero*>(nullptr));
+    case tlIso: return ftiakse(static_cast<TIso*>(nullptr));
+    case tlMegalutero: return ftiakse(static_cast<TMegalutero*>(nullptr));
+    case tlDiafora: return ftiakse(static_cast<TDiafora*>(nullptr));
+    case tlMikroteroIso: return ftiakse(static_cast<TMikroteroIso*>(nullptr));
+    default: return ftiakse(static_cast<TMegaluteroIso*>(nullptr));
     }
 }
 
@@ -755,24 +736,24 @@ std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> ari
             return std::make_unique<TSuvevwsn>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
         if (la && ra) {
             if (t == tlPros8esn)
-                return std::make_unique<TAkeraiaPra3n<TPros8esn>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
+                return MeAkeraiousTelesteous<TAkeraia<TPros8esn>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
             if (t == tlAfairesn)
-                return std::make_unique<TAkeraiaPra3n<TAfairesn>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
-            return std::make_unique<TAkeraiaPra3n<TPollaplasiasmos>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
+                return MeAkeraiousTelesteous<TAkeraia<TAfairesn>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
+            return MeAkeraiousTelesteous<TAkeraia<TPollaplasiasmos>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
         }
         if (t == tlPros8esn)
-            return AvaEtiketa<TPragmatiknPra3n, TPros8esn>(la, ra, aristeros, de3ios, t, tupos, tuposTimns);
+            return MeAri8mousTelesteous<TPragmatikn<TPros8esn>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
         if (t == tlAfairesn)
-            return AvaEtiketa<TPragmatiknPra3n, TAfairesn>(la, ra, aristeros, de3ios, t, tupos, tuposTimns);
-        return AvaEtiketa<TPragmatiknPra3n, TPollaplasiasmos>(la, ra, aristeros, de3ios, t, tupos, tuposTimns);
-    case tlDiairesn: return AvaEtiketa<TPragmatiknPra3n, TDiairesn>(la, ra, aristeros, de3ios, t, tupos, tuposTimns);
+            return MeAri8mousTelesteous<TPragmatikn<TAfairesn>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
+        return MeAri8mousTelesteous<TPragmatikn<TPollaplasiasmos>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
+    case tlDiairesn: return MeAri8mousTelesteous<TPragmatikn<TDiairesn>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
     case tlDiv:
         if (la && ra)
-            return std::make_unique<TAkeraiaPra3n<TDiv>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
+            return MeAkeraiousTelesteous<TAkeraia<TDiv>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
         break;
     case tlMod:
         if (la && ra)
-            return std::make_unique<TAkeraiaPra3n<TMod>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
+            return MeAkeraiousTelesteous<TAkeraia<TMod>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
         break;
     case tlDiazeu3n: return std::make_unique<TLogiknPra3n<false>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
     case tlSuzeu3n: return std::make_unique<TLogiknPra3n<true>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
@@ -784,10 +765,50 @@ std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> ari
         if (ta == tdLogikos)
             return AvaSugkrisn<TLogiknSugkrisn>(aristeros, de3ios, t);
         if (la && ra)
-            return AvaSugkrisn<TAkeraiaSugkrisn>(aristeros, de3ios, t);
-        return PragmatiknSugkrisn(la, ra, aristeros, de3ios, t);
+            return Ari8mntikn<TAkeraiaSugkrisn, true>(aristeros, de3ios, t, tdLogikos, tdLogikos);
+        return Ari8mntikn<TPragmatiknSugkrisn, false>(aristeros, de3ios, t, tdLogikos, tdLogikos);
     }
     return std::make_unique<TDuadiknPra3n>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Array elements
+
+namespace {
+
+// An element of a one-dimensional array whose index yields an integer, read through the index
+// reader D without a call per index.
+template <class D>
+class TStoixeioMonodiastatou final : public TEkfrasnMetablntnsPivaka {
+public:
+    TStoixeioMonodiastatou(TMetablntnPivakas& pivakas, TListaEkfrasewv deiktes)
+        : TEkfrasnMetablntnsPivaka(pivakas, std::move(deiktes)), deiktns_(*Deiktes.Stoixeia[0]) {}
+
+    const TTimn& Anagvwsn() const override { return Pivakas.AnagvwsnSe(Topos()); }
+    TTimn& Stoxos() const override { return Pivakas.StoixeioSe(Topos()); }
+    std::int64_t Akeraios() const override { return Pivakas.AnagvwsnSe(Topos()).Akeraios(); }
+    double Pragmatikos() const override { return Pivakas.AnagvwsnSe(Topos()).Pragmatikos(); }
+    bool Logikos() const override { return Pivakas.AnagvwsnSe(Topos()).Logikos(); }
+    const std::u16string& Alfari8mntiko(std::u16string&) const override { return Pivakas.AnagvwsnSe(Topos()).Alfari8mntiko(); }
+
+private:
+    std::size_t Topos() const { return Pivakas.Topo8esia1(static_cast<std::int32_t>(static_cast<std::uint32_t>(deiktns_.Akeraios()))); }
+
+    const D deiktns_;
+};
+
+}  // namespace
+
+std::unique_ptr<TEkfrasnMetablntnsPivaka> DnmiourgiaStoixeiouPivaka(TMetablntnPivakas& pivakas, TListaEkfrasewv deiktes)
+{
+    if (deiktes.Stoixeia.size() == 1 && deiktes.Stoixeia[0]->TuposTimns == tdAkeraios) {
+        switch (MorfnTelesteou(*deiktes.Stoixeia[0])) {
+        case mfMetablntn: return std::make_unique<TStoixeioMonodiastatou<TAkeraiaMetablntn>>(pivakas, std::move(deiktes));
+        case mfSta8era: return std::make_unique<TStoixeioMonodiastatou<TAkeraiaSta8era>>(pivakas, std::move(deiktes));
+        default: return std::make_unique<TStoixeioMonodiastatou<TAkeraiosKomvos>>(pivakas, std::move(deiktes));
+        }
+    }
+    return std::make_unique<TEkfrasnMetablntnsPivaka>(pivakas, std::move(deiktes));
 }
 
 }  // namespace kalmira

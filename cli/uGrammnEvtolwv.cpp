@@ -1,0 +1,199 @@
+#include "cli/uGrammnEvtolwv.h"
+
+#include <istream>
+#include <limits>
+#include <ostream>
+#include <string>
+
+#include "core/uProgramma.h"
+#include "front/uLa8os.h"
+#include "workbench/uArxeiaProgrammatos.h"
+
+namespace kalmira {
+
+namespace {
+
+const char* const Xrnsn =
+    "Χρήση:\n"
+    "  kalmira-cli check ΑΡΧΕΙΟ\n"
+    "      Μεταγλωττίζει το πρόγραμμα και τυπώνει το κείμενό του στην κανονική μορφή,\n"
+    "      ή το λάθος που βρέθηκε.\n"
+    "  kalmira-cli run [--full-evaluation] [--margin N] [--max-steps N] ΑΡΧΕΙΟ\n"
+    "      Μεταγλωττίζει και εκτελεί το πρόγραμμα. Κάθε τιμή που ζητά η «Διάβασε» διαβάζεται\n"
+    "      από μία γραμμή της τυπικής εισόδου· ό,τι γράφει η «Γράψε» βγαίνει στην τυπική έξοδο.\n"
+    "\n"
+    "Επιλογές:\n"
+    "  --full-evaluation  πλήρης αποτίμηση των λογικών εκφράσεων με «ή» και «και»\n"
+    "  --margin N         η στήλη όπου τελειώνουν τα σχόλια στο τέλος των γραμμών (50 έως 200, αρχικά 64)\n"
+    "  --max-steps N      σταματά την εκτέλεση που χρειάζεται περισσότερα από N βήματα\n"
+    "  --help             τυπώνει αυτές τις οδηγίες\n"
+    "\n"
+    "Κωδικοί εξόδου: 0 επιτυχία, 1 λάθος μεταγλώττισης, 2 σφάλμα εκτέλεσης, 3 τερματισμός από τον\n"
+    "χρήστη (τέλος της εισόδου), 4 λάθος αρχείου ή παραμέτρων, 5 όριο βημάτων.\n";
+
+const std::u16string Termatismeno = u"TERMATISMENO";
+
+struct TParametroi {
+    bool ektelesn = false;
+    bool plnrnsApotimnsn = false;
+    int peri8wrio = 64;
+    long long megistaBnmata = -1;
+    QString arxeio;
+};
+
+// A CR LF inside a message is written as one line break.
+std::string Grammes(const std::u16string& keimevo)
+{
+    return SeUtf8(AvtikatastasnOlwv(keimevo, u"\r\n", u"\n"));
+}
+
+bool Ari8mos(const QString& keimevo, long long elaxisto, long long megisto, long long& timn)
+{
+    bool egkuro = false;
+    timn = keimevo.toLongLong(&egkuro);
+    return egkuro && timn >= elaxisto && timn <= megisto;
+}
+
+// Reads the arguments; returns false with the reason written to `la8n`.
+bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, std::ostream& la8n)
+{
+    auto la8os = [&la8n](const std::string& mnvuma) {
+        la8n << "kalmira-cli: " << mnvuma << "\nΔείτε «kalmira-cli --help» για τον τρόπο χρήσης.\n";
+        return false;
+    };
+    if (orismata.isEmpty())
+        return la8os("λείπει η εντολή (check ή run)");
+    if (orismata[0] == u"check")
+        parametroi.ektelesn = false;
+    else if (orismata[0] == u"run")
+        parametroi.ektelesn = true;
+    else
+        return la8os("άγνωστη εντολή «" + orismata[0].toStdString() + "»");
+    for (qsizetype i = 1; i < orismata.size(); ++i) {
+        const QString& orisma = orismata[i];
+        if (parametroi.ektelesn && orisma == u"--full-evaluation") {
+            parametroi.plnrnsApotimnsn = true;
+        } else if (parametroi.ektelesn && (orisma == u"--margin" || orisma == u"--max-steps")) {
+            if (i + 1 >= orismata.size())
+                return la8os("η επιλογή «" + orisma.toStdString() + "» θέλει έναν αριθμό");
+            long long timn;
+            if (orisma == u"--margin") {
+                if (!Ari8mos(orismata[++i], 50, 200, timn))
+                    return la8os("το περιθώριο πρέπει να είναι ακέραιος από 50 έως 200");
+                parametroi.peri8wrio = static_cast<int>(timn);
+            } else {
+                if (!Ari8mos(orismata[++i], 0, std::numeric_limits<long long>::max(), timn))
+                    return la8os("ο μέγιστος αριθμός βημάτων πρέπει να είναι μη αρνητικός ακέραιος");
+                parametroi.megistaBnmata = timn;
+            }
+        } else if (orisma.startsWith(u"--")) {
+            return la8os("άγνωστη επιλογή «" + orisma.toStdString() + "»");
+        } else if (parametroi.arxeio.isEmpty()) {
+            parametroi.arxeio = orisma;
+        } else {
+            return la8os("δόθηκαν περισσότερα από ένα αρχεία");
+        }
+    }
+    if (parametroi.arxeio.isEmpty())
+        return la8os("λείπει το αρχείο του προγράμματος");
+    return true;
+}
+
+// Line and column (1-based) of an offset in a text whose lines end in CR LF.
+void GrammnKaiStnln(const std::u16string& keimevo, std::size_t thesn, std::size_t& grammn, std::size_t& stnln);
+
+}  // namespace
+
+int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
+{
+    if (orismata.size() == 1 && (orismata[0] == u"--help" || orismata[0] == u"-h")) {
+        e3odos << Xrnsn;
+        return ke3Epituxia;
+    }
+    TParametroi parametroi;
+    if (!DiabaseParametrous(orismata, parametroi, la8n))
+        return ke3La8osArxeiouNParametrwv;
+
+    QString keimevo, la8os;
+    if (!DiabaseArxeioProgrammatos(parametroi.arxeio, keimevo, la8os)) {
+        la8n << "kalmira-cli: " << la8os.toStdString() << "\n";
+        return ke3La8osArxeiouNParametrwv;
+    }
+    const std::string arxeio = parametroi.arxeio.toStdString();
+
+    auto grace = [&e3odos](const std::u16string& grammn) { e3odos << SeUtf8(grammn) << '\n'; };
+    auto diabase = [&](const TEkfrasnMetablntns& metablntn, std::u16string& apantnsn) {
+        if (termatiko) {
+            e3odos.flush();
+            la8n << "Διάβασμα της " << SeUtf8(PngaiosKwdikasTupou(metablntn.Tupos, ptGeviknEvikou, gv8nluko)) << " μεταβλητής «"
+                 << SeUtf8(metablntn.Keimevo()) << "»: " << std::flush;
+        }
+        std::string grammn;
+        if (!std::getline(eisodos, grammn))
+            throw ELa8osEktelesns(Termatismeno);
+        if (!grammn.empty() && grammn.back() == '\r')
+            grammn.pop_back();
+        apantnsn = ApoUtf8(grammn);
+        if (!termatiko)
+            e3odos << SeUtf8(apantnsn) << '\n';
+    };
+
+    TProgramma programma(diabase, grace);
+    std::u16string pnyh = keimevo.toStdU16String();
+    if (!programma.Metaglwttisn(pnyh, parametroi.peri8wrio)) {
+        std::size_t grammn, stnln;
+        std::size_t thesn = programma.SnmeioLa8ous >= 3 ? programma.SnmeioLa8ous - 3 : 0;
+        GrammnKaiStnln(pnyh, thesn, grammn, stnln);
+        la8n << arxeio << ':' << grammn << ':' << stnln << ": " << SeUtf8(programma.EidosLa8ous) << '\n'
+             << Grammes(programma.MnvumaLa8ous) << '\n';
+        return ke3La8osMetaglwttisns;
+    }
+    if (!parametroi.ektelesn) {
+        e3odos << Grammes(pnyh);
+        return ke3Epituxia;
+    }
+
+    PlnrnsApotimnsn = parametroi.plnrnsApotimnsn;
+    const long long orio = parametroi.megistaBnmata >= 0 ? parametroi.megistaBnmata : std::numeric_limits<long long>::max();
+    try {
+        programma.Ektelese(orio);
+    } catch (const ELa8osEktelesns& e) {
+        if (e.Mnvuma() == Termatismeno) {
+            e3odos.flush();
+            la8n << "Η εκτέλεση του προγράμματος τερματίστηκε από τον χρήστη\n";
+            return ke3Termatismos;
+        }
+        e3odos << "Σφάλμα εκτέλεσης!\n" << Grammes(e.Mnvuma()) << '\n';
+        e3odos.flush();
+        const TEvtoln* evtoln = programma.Trexousa();
+        la8n << arxeio << ':' << (evtoln ? evtoln->Grammn : 0) << ": Σφάλμα εκτέλεσης - η εκτέλεση του προγράμματος τερματίστηκε\n";
+        return ke3La8osEktelesns;
+    }
+    if (programma.Trexousa()) {
+        e3odos.flush();
+        la8n << "Η εκτέλεση σταμάτησε μετά από " << orio << " βήματα\n";
+        return ke3OrioBnmatwv;
+    }
+    return ke3Epituxia;
+}
+
+namespace {
+
+void GrammnKaiStnln(const std::u16string& keimevo, std::size_t thesn, std::size_t& grammn, std::size_t& stnln)
+{
+    if (thesn > keimevo.size())
+        thesn = keimevo.size();
+    grammn = 1;
+    std::size_t ar3nGrammns = 0;
+    for (std::size_t i = 0; i < thesn; ++i) {
+        if (keimevo[i] == u'\n') {
+            ++grammn;
+            ar3nGrammns = i + 1;
+        }
+    }
+    stnln = thesn - ar3nGrammns + 1;
+}
+
+}  // namespace
+
+}  // namespace kalmira

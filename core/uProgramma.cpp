@@ -1,0 +1,428 @@
+// The statement table and its line emitter, the program object, the frame statements and the
+// declaration sections.
+#include "core/uProgramma.h"
+
+#include <exception>
+#include <new>
+
+#include "front/uLa8os.h"
+
+namespace kalmira {
+
+static std::u16string Keva(int plnr8os)
+{
+    return std::u16string(plnr8os > 0 ? static_cast<std::size_t>(plnr8os) : 0, u' ');
+}
+
+// ---------------------------------------------------------------------------------------------
+// Statements and the statement table
+
+int TEvtoln::Pros8eseKwdika(std::u16string_view keimevo, TEpilognGrammns epilogn, TPivakasEvtolwv& pivakas)
+{
+    TTroposGrammns tropos;
+    if (epilogn == egAutomatn)
+        tropos = Kwdikas.empty() ? tgNea : tgSuvexeia;
+    else
+        tropos = epilogn == egNea ? tgNea : tgSuvexeia;
+    int grammn = pivakas.Ekpompn(keimevo, tropos);
+    if (Grammn == 0)
+        Grammn = grammn;
+    if (tropos == tgNea && !Kwdikas.empty()) {
+        Kwdikas += u"\r\n";
+        Kwdikas += Keva(2 * pivakas.Ba8os);
+    }
+    Kwdikas += keimevo;
+    return grammn;
+}
+
+int TPivakasEvtolwv::Ekpompn(std::u16string_view keimevo, TTroposGrammns tropos)
+{
+    if (tropos == tgSuvexeia) {
+        if (Grammes.empty())
+            Grammes.emplace_back(keimevo);
+        else
+            Grammes.back() += keimevo;
+    } else if (tropos == tgSxolio || (!keimevo.empty() && keimevo[0] == u'!')) {
+        EkkremnSxolia.push_back({tropos, std::u16string(keimevo)});
+    } else {
+        std::size_t i = 0;
+        // A trailing comment ends at the margin: on the last line if it fits, else on a line below.
+        if (!EkkremnSxolia.empty() && EkkremnSxolia[0].Tropos == tgSxolio) {
+            const std::u16string& sxolio = EkkremnSxolia[0].Keimevo;
+            int n = Grammes.empty() ? 0 : static_cast<int>(Grammes.back().size());
+            int m = static_cast<int>(sxolio.size());
+            if (n + m <= De3iPeri8wrio) {
+                if (Grammes.empty())
+                    Grammes.emplace_back();
+                Grammes.back() += Keva(De3iPeri8wrio - n - m) + sxolio;
+            } else {
+                Grammes.push_back(Keva(De3iPeri8wrio - m) + sxolio);
+            }
+            i = 1;
+        }
+        for (; i < EkkremnSxolia.size(); ++i) {
+            const TEkkremesSxolio& sxolio = EkkremnSxolia[i];
+            if (sxolio.Tropos == tgNea)
+                Grammes.push_back(sxolio.Keimevo);
+            else
+                Grammes.push_back(Keva(De3iPeri8wrio - static_cast<int>(sxolio.Keimevo.size())) + sxolio.Keimevo);
+        }
+        EkkremnSxolia.clear();
+        Grammes.push_back(Keva(2 * Ba8os) + std::u16string(keimevo));
+    }
+    return static_cast<int>(Grammes.size());
+}
+
+TEvtoln* TPivakasEvtolwv::Pros8nkn(std::unique_ptr<TEvtoln> evtoln)
+{
+    Lista.push_back(std::move(evtoln));
+    Trexousa = Lista.back().get();
+    return Trexousa;
+}
+
+TEvtoln* TPivakasEvtolwv::Katoxurwsn(std::unique_ptr<TEvtoln> evtoln)
+{
+    if (Trexousa)
+        Trexousa->Epomevn = evtoln.get();
+    return Pros8nkn(std::move(evtoln));
+}
+
+void TPivakasEvtolwv::Avoigma(TEvtoln* evtoln)
+{
+    Stoiba.push_back(evtoln);
+    ++Ba8os;
+}
+
+TEvtoln* TPivakasEvtolwv::Kleisimo()
+{
+    --Ba8os;
+    if (Stoiba.empty())
+        return nullptr;
+    TEvtoln* evtoln = Stoiba.back();
+    Stoiba.pop_back();
+    return evtoln;
+}
+
+void TPivakasEvtolwv::Epavafora()
+{
+    Trexousa = Lista.empty() ? nullptr : Lista.front().get();
+}
+
+int TPivakasEvtolwv::Bnma()
+{
+    if (Trexousa)
+        Trexousa = Trexousa->Ektelesn();
+    return Trexousa ? Trexousa->Grammn : 0;
+}
+
+std::u16string TPivakasEvtolwv::Keimevo() const
+{
+    std::size_t mhkos = 0;
+    for (const auto& grammn : Grammes)
+        mhkos += grammn.size() + 2;
+    std::u16string keimevo;
+    keimevo.reserve(mhkos);
+    for (const auto& grammn : Grammes) {
+        keimevo += grammn;
+        keimevo += u"\r\n";
+    }
+    return keimevo;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The program object
+
+TProgramma::TProgramma(TOnDiabase onDiabase, TOnGrace onGrace) : OnDiabase(std::move(onDiabase)), OnGrace(std::move(onGrace)) {}
+
+TProgramma::~TProgramma() = default;
+
+static const std::u16string_view GrammnEpikoivwvias = u"Παρακαλώ επικοινωνήστε με τον προγραμματιστή στο ";
+
+bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
+{
+    metaglwttistnke_ = false;
+    Evtoles = std::make_unique<TPivakasEvtolwv>(de3iPeri8wrio);
+    pnyh = MetatropnTelestwv(pnyh);
+    TPivakasEvtolwv* evtoles = Evtoles.get();
+    Lektikos = std::make_unique<TLektikosAvalutns>(
+        pnyh, [evtoles](const std::u16string& sxolio, TTroposGrammns tropos) { evtoles->Ekpompn(sxolio, tropos); });
+    Avagvwristika = std::make_unique<TPivakasAvagvwristikwv>();
+    Sarwtns = std::make_unique<TSarwtnsEkfrasewv>(*Lektikos, *Avagvwristika);
+
+    auto epafn = [](std::u16string mnvuma) {
+        mnvuma += u"\r\n";
+        mnvuma += GrammnEpikoivwvias;
+        mnvuma += DieuQvvsnEpikoivwvias;
+        return mnvuma;
+    };
+    try {
+        Metaglwttise();
+        pnyh = Evtoles->Keimevo();
+        metaglwttistnke_ = true;
+        return true;
+    } catch (const ELektikoLa8os& e) {
+        EidosLa8ous = u"Λεκτικό λάθος κατά την μεταγλώττιση του προγράμματος";
+        MnvumaLa8ous = e.Mnvuma();
+    } catch (const ESuvtaktikoLa8os& e) {
+        EidosLa8ous = u"Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος";
+        MnvumaLa8ous = e.Mnvuma();
+    } catch (const ELa8osMou& e) {
+        EidosLa8ous = u"Εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά την μεταγλώττιση";
+        MnvumaLa8ous = epafn(e.Mnvuma());
+    } catch (const ELa8osKalmiras& e) {
+        EidosLa8ous = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
+        MnvumaLa8ous = epafn(e.Mnvuma());
+    } catch (const std::bad_alloc&) {
+        EidosLa8ous = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
+        MnvumaLa8ous = epafn(u"Δεν υπάρχει αρκετή μνήμη");
+    } catch (const std::exception& e) {
+        EidosLa8ous = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
+        MnvumaLa8ous = epafn(ApoUtf8(e.what()));
+    }
+    SnmeioLa8ous = Lektikos->Ar3nLe3ns();
+    return false;
+}
+
+void TProgramma::Metaglwttise()
+{
+    TPlaisioMetaglwttisns p{*Lektikos, *Sarwtns, *Avagvwristika, *Evtoles, OnDiabase, OnGrace};
+    p.Epomevn();
+    if (p.Eidos() != lxProgramma)
+        throw ESuvtaktikoLa8os(Morfh(u"Περίμενα τη δεσμευμένη λέξη «πρόγραμμα» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
+    TEvtolnProgramma::Metaglwttise(p, OvomaProgrammatos);
+    if (p.Eidos() == lxSta8eres)
+        TEvtolnSta8eres::Metaglwttise(p);
+    else if (p.Eidos() != lxMetablntes && p.Eidos() != lxArxn)
+        throw ESuvtaktikoLa8os(Morfh(u"Περίμενα κάποια από τις δεσμευμένες λέξεις «Σταθερές», «Μεταβλητές» ή «Αρχή» και βρήκα «%s»",
+                                    {KeimevoTimns(p.Le3n().Timn)}));
+    if (p.Eidos() == lxMetablntes)
+        TEvtolnMetablntes::Metaglwttise(p);
+    else if (p.Eidos() != lxArxn)
+        throw ESuvtaktikoLa8os(
+            Morfh(u"Περίμενα κάποια από τις δεσμευμένες λέξεις «Μεταβλητές» ή «Αρχή» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
+    if (p.Eidos() != lxArxn)
+        throw ESuvtaktikoLa8os(Morfh(u"Περίμενα την δεσμευμένη λέξη «Αρχή» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
+    TEvtolnArxn::Metaglwttise(p);
+
+    while (p.Eidos() != lxTelos_programmatos) {
+        switch (p.Eidos()) {
+        case lxAvagvwristiko: TEvtolnAva8esnTimns::Metaglwttise(p); break;
+        case lxGrace: TEvtolnGrace::Metaglwttise(p); break;
+        case lxDiabase: TEvtolnDiabase::Metaglwttise(p); break;
+        case lxAv: TEvtolnAv::Metaglwttise(p); break;
+        case lxAlliws_av: TEvtolnAlliwsAv::Metaglwttise(p); break;
+        case lxAlliws: TEvtolnAlliws::Metaglwttise(p); break;
+        case lxTelos_av: TEvtolnTelosAv::Metaglwttise(p); break;
+        case lxEpile3e: TEvtolnEpile3e::Metaglwttise(p); break;
+        case lxPeriptwsn: TEvtolnPeriptwsn::Metaglwttise(p); break;
+        case lxTelos_epilogwv: TEvtolnTelosEpilogwv::Metaglwttise(p); break;
+        case lxOso: TEvtolnOso::Metaglwttise(p); break;
+        case lxGia: TEvtolnGia::Metaglwttise(p); break;
+        case lxArxn_epavalncns: TEvtolnArxnEpavalncns::Metaglwttise(p); break;
+        case lxMexris_otou: TEvtolnMexrisOtou::Metaglwttise(p); break;
+        case lxTelos_epavalncns: TEvtolnTelosEpavalncns::Metaglwttise(p); break;
+        default:
+            throw ESuvtaktikoLa8os(Morfh(u"Η λέξη «%s» δεν είναι έγκυρη εντολή της Καλμίρας", {KeimevoTimns(p.Le3n().Timn)}));
+        }
+    }
+    TEvtolnTelosProgrammatos::Metaglwttise(p);
+    Evtoles->Trexousa = nullptr;
+}
+
+int TProgramma::EpomevoBnma()
+{
+    if (!metaglwttistnke_)
+        return -1;
+    if (!Evtoles->Trexousa) {
+        Evtoles->Epavafora();
+        Avagvwristika->Epavafora();
+    }
+    return Evtoles->Bnma() - 1;
+}
+
+std::int64_t TProgramma::Ektelese(std::int64_t megistaBnmata)
+{
+    if (!metaglwttistnke_ || megistaBnmata <= 0)
+        return 0;
+    if (!Evtoles->Trexousa) {
+        Evtoles->Epavafora();
+        Avagvwristika->Epavafora();
+    }
+    TEvtoln* evtoln = Evtoles->Trexousa;
+    std::int64_t bnmata = 0;
+    try {
+        while (bnmata < megistaBnmata) {
+            evtoln = evtoln->Ektelesn();
+            ++bnmata;
+            if (!evtoln)
+                break;
+        }
+    } catch (...) {
+        Evtoles->Trexousa = evtoln;  // the statement that failed
+        throw;
+    }
+    Evtoles->Trexousa = evtoln;
+    return bnmata;
+}
+
+void TProgramma::Termatismos()
+{
+    if (Evtoles)
+        Evtoles->Trexousa = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The frame
+
+void TEvtolnProgramma::Metaglwttise(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos)
+{
+    auto evtoln = std::make_unique<TEvtolnProgramma>();
+    evtoln->Pros8eseKwdika(u"Πρόγραμμα ", egNea, p.Evtoles);
+    p.Epomevn();
+    if (p.Eidos() != lxAvagvwristiko)
+        throw ESuvtaktikoLa8os(Morfh(u"Το «%s» δεν επιτρέπεται σαν όνομα προγράμματος", {KeimevoTimns(p.Le3n().Timn)}));
+    ovomaProgrammatos = p.Le3n().Timn.Alfari8mntiko();
+    evtoln->Pros8eseKwdika(ovomaProgrammatos, egSuvexeia, p.Evtoles);
+    p.Epomevn();
+    p.Evtoles.Pros8nkn(std::move(evtoln));
+}
+
+void TEvtolnArxn::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnArxn>();
+    evtoln->Pros8eseKwdika(u"Αρχή", egNea, p.Evtoles);
+    p.Epomevn();
+    p.Evtoles.Avoigma(p.Evtoles.Katoxurwsn(std::move(evtoln)));
+}
+
+void TEvtolnTelosProgrammatos::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnTelosProgrammatos>();
+    TEvtoln* kleismevn = p.Evtoles.Kleisimo();
+    evtoln->Pros8eseKwdika(u"", egNea, p.Evtoles);
+    if (!kleismevn || kleismevn->Eidos != evArxn)
+        throw ESuvtaktikoLa8os(Morfh(u"Βρήκα «Τέλος προγράμματος» χωρίς να έχει κλείσει η εμφωλευμένη εντολή «%s»",
+                                    {kleismevn ? kleismevn->Kwdikas : std::u16string()}));
+    evtoln->Pros8eseKwdika(u"Τέλος_προγράμματος", egSuvexeia, p.Evtoles);
+    p.Epomevn();
+    TEvtoln* telos = p.Evtoles.Katoxurwsn(std::move(evtoln));
+    telos->Epomevn = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Declaration sections
+
+// Constants -> "Σταθερές" name "=" Expression { name "=" Expression }
+void TEvtolnSta8eres::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnSta8eres>();
+    evtoln->Pros8eseKwdika(u"Σταθερές", egNea, p.Evtoles);
+    p.Epomevn();
+    ++p.Evtoles.Ba8os;
+    if (p.Eidos() != lxAvagvwristiko)
+        throw ESuvtaktikoLa8os(Morfh(u"Το «%s» δεν επιτρέπεται σαν όνομα σταθεράς", {KeimevoTimns(p.Le3n().Timn)}));
+    do {
+        std::u16string ovoma = p.Le3n().Timn.Alfari8mntiko();
+        evtoln->Pros8eseKwdika(ovoma, egNea, p.Evtoles);
+        p.Epomevn();
+        if (p.Eidos() != lxIso)
+            throw ESuvtaktikoLa8os(u"Δεν βρήκα το «=» που πρέπει να υπάρχει στη δήλωση σταθερών");
+        evtoln->Pros8eseKwdika(u" = ", egSuvexeia, p.Evtoles);
+        p.Epomevn();
+        std::unique_ptr<TEkfrasn> ekfrasn = p.Sarwtns.DiabaseEkfrasn();
+        p.Avagvwristika.Add(std::make_unique<TOvomasmevnSta8era>(std::move(ovoma), ekfrasn->Timn()));
+        evtoln->Pros8eseKwdika(ekfrasn->Keimevo(), egSuvexeia, p.Evtoles);
+    } while (p.Eidos() == lxAvagvwristiko);
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+    --p.Evtoles.Ba8os;
+}
+
+static bool EivaiTuposDedomevwv(TEidosLe3ns eidos, TTuposDedomevwv& tupos)
+{
+    switch (eidos) {
+    case lxAkeraies: tupos = tdAkeraios; return true;
+    case lxPragmatikes: tupos = tdPragmatikos; return true;
+    case lxXaraktnres: tupos = tdAlfari8mntikos; return true;
+    case lxLogikes: tupos = tdLogikos; return true;
+    default: return false;
+    }
+}
+
+// The bounds of an array, read after its "[": Expression { "," Expression } "]".
+static std::vector<std::pair<std::int32_t, std::int32_t>> DiabaseOriaPivaka(TPlaisioMetaglwttisns& p, TEvtoln& evtoln,
+                                                                           const std::u16string& ovoma)
+{
+    std::vector<std::pair<std::int32_t, std::int32_t>> oria;
+    std::int64_t plnr8os = 1;
+    for (;;) {
+        p.Epomevn();
+        std::unique_ptr<TEkfrasn> ekfrasn = p.Sarwtns.DiabaseEkfrasn();
+        if (ekfrasn->Tupos != tdAkeraios)
+            throw ESuvtaktikoLa8os(
+                Morfh(u"Η έκφραση «%s» δεν είναι ακέραια και άρα δεν μπορεί να είναι δείκτης σε πίνακα", {ekfrasn->Keimevo()}));
+        // The bound is taken as an integer (a real value from "^" rounds) before it is checked, so
+        // that no bound below 1 or beyond the 32-bit range ever reaches the array.
+        TTimn timn = ekfrasn->Timn();
+        if (timn.Eidos() == TTimn::tmPragmatikos && timn.Pragmatikos() > 2147483647.0)
+            throw ESuvtaktikoLa8os(Morfh(u"Ο πίνακας «%s» είναι πολύ μεγάλος", {ovoma}));
+        std::int64_t orio = timn.SeAkeraio();
+        if (orio <= 0)
+            throw ESuvtaktikoLa8os(
+                Morfh(u"Η έκφραση «%s» είναι αρνητικός ή μηδέν και άρα δεν μπορεί να είναι δείκτης σε πίνακα", {ekfrasn->Keimevo()}));
+        if (orio > 2147483647 || orio > MegistoPlnr8osStoixeiwv / plnr8os)
+            throw ESuvtaktikoLa8os(Morfh(u"Ο πίνακας «%s» είναι πολύ μεγάλος", {ovoma}));
+        plnr8os *= orio;
+        evtoln.Pros8eseKwdika(ekfrasn->Keimevo(), egSuvexeia, p.Evtoles);
+        oria.emplace_back(1, static_cast<std::int32_t>(orio));
+        if (p.Eidos() != lxKomma)
+            break;
+        evtoln.Pros8eseKwdika(u", ", egSuvexeia, p.Evtoles);
+    }
+    if (p.Eidos() != lxDe3iaAgkulh)
+        throw ESuvtaktikoLa8os(Morfh(u"Δεν βρέθηκε η δεξιά αγκύλη του πίνακα «%s»", {ovoma}));
+    return oria;
+}
+
+// Variables -> "Μεταβλητές" type ":" name { "," name } { type ":" name { "," name } }
+//              name -> identifier [ "[" bounds "]" ]
+void TEvtolnMetablntes::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnMetablntes>();
+    evtoln->Pros8eseKwdika(u"Μεταβλητές", egNea, p.Evtoles);
+    p.Epomevn();
+    ++p.Evtoles.Ba8os;
+    TTuposDedomevwv tupos;
+    if (!EivaiTuposDedomevwv(p.Eidos(), tupos))
+        throw ESuvtaktikoLa8os(u"Περίμενα τον τύπο δεδομένων, δηλαδή μία από τις λέξεις «Ακέραιες», «Πραγματικές», «Χαρακτήρες» ή «Λογικές»");
+    do {
+        evtoln->Pros8eseKwdika(p.Le3n().Timn.Alfari8mntiko(), egNea, p.Evtoles);
+        p.Epomevn();
+        if (p.Eidos() != lxAvwKatwTeleia)
+            throw ESuvtaktikoLa8os(u"Περίμενα άνω και κάτω τελεία «:»");
+        evtoln->Pros8eseKwdika(u": ", egSuvexeia, p.Evtoles);
+        for (;;) {
+            p.Epomevn();
+            if (p.Eidos() != lxAvagvwristiko)
+                throw ESuvtaktikoLa8os(Morfh(u"Το όνομα «%s» δεν είναι έγκυρο όνομα μεταβλητής", {KeimevoTimns(p.Le3n().Timn)}));
+            std::u16string ovoma = p.Le3n().Timn.Alfari8mntiko();
+            p.Epomevn();
+            evtoln->Pros8eseKwdika(ovoma, egSuvexeia, p.Evtoles);
+            if (p.Eidos() != lxAristernAgkulh) {
+                p.Avagvwristika.Add(std::make_unique<TMetablntn>(std::move(ovoma), tupos));
+            } else {
+                evtoln->Pros8eseKwdika(u"[", egSuvexeia, p.Evtoles);
+                auto oria = DiabaseOriaPivaka(p, *evtoln, ovoma);
+                evtoln->Pros8eseKwdika(u"]", egSuvexeia, p.Evtoles);
+                p.Epomevn();
+                p.Avagvwristika.Add(std::make_unique<TMetablntnPivakas>(std::move(ovoma), tupos, oria));
+            }
+            if (p.Eidos() != lxKomma)
+                break;
+            evtoln->Pros8eseKwdika(u", ", egSuvexeia, p.Evtoles);
+        }
+    } while (EivaiTuposDedomevwv(p.Eidos(), tupos));
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+    --p.Evtoles.Ba8os;
+}
+
+}  // namespace kalmira

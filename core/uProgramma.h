@@ -1,0 +1,379 @@
+// The program object, the statement table with its line emitter, and the statements.
+//
+// Compiling reads the whole source as one token stream, builds one statement object per statement,
+// links them with jump targets while it regenerates the text in a canonical layout, and leaves a
+// table that runs one statement per step. Nothing structural is interpreted at run time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/uSarwtnsEkfrasewv.h"
+#include "core/uTupoiDedomevwv.h"
+#include "front/uLektikosAvalutns.h"
+
+namespace kalmira {
+
+class TPivakasEvtolwv;
+class TEkfrasnMetablntns;
+
+// Output of Γράψε: one finished line.
+using TOnGrace = std::function<void(const std::u16string& grammn)>;
+// Input for Διάβασε: the handler fills in the user's text for the variable (its Keimevo and Tupos
+// say what is asked for), or throws ELa8osEktelesns to stop the run.
+using TOnDiabase = std::function<void(const TEkfrasnMetablntns& metablntn, std::u16string& keimevo)>;
+
+// How a piece of a statement's text is placed: on a new line, continuing the line, or new while
+// the statement has no text yet and continuing afterwards.
+enum TEpilognGrammns : std::uint8_t { egNea, egSuvexeia, egAutomatn };
+
+// The base of every statement.
+class TEvtoln {
+public:
+    enum TEidos : std::uint8_t {
+        evProgramma,
+        evSta8eres,
+        evMetablntes,
+        evArxn,
+        evTelosProgrammatos,
+        evAva8esn,
+        evDiabase,
+        evGrace,
+        evAv,
+        evAlliwsAv,
+        evAlliws,
+        evTelosAv,
+        evEpile3e,
+        evPeriptwsn,
+        evTelosEpilogwv,
+        evOso,
+        evArxikopoinsnGia,
+        evGia,
+        evArxnEpavalncns,
+        evMexrisOtou,
+        evTelosEpavalncns,
+    };
+
+    explicit TEvtoln(TEidos eidos) : Eidos(eidos) {}
+    TEvtoln(const TEvtoln&) = delete;
+    TEvtoln& operator=(const TEvtoln&) = delete;
+    virtual ~TEvtoln() = default;
+
+    // Executes the statement and returns the statement to run next (none when the program ends).
+    virtual TEvtoln* Ektelesn() { return Epomevn; }
+
+    // Emits a piece of the statement's text and keeps it in Kwdikas; the first piece fixes Grammn.
+    int Pros8eseKwdika(std::u16string_view keimevo, TEpilognGrammns epilogn, TPivakasEvtolwv& pivakas);
+
+    std::u16string Kwdikas;     // the regenerated text; several lines joined by CR LF
+    int Grammn = 0;             // 1-based first line in the regenerated text
+    TEvtoln* Epomevn = nullptr;  // the next statement in program order, unless a jump redirects it
+    const TEidos Eidos;
+};
+
+// A comment waiting for its place in the regenerated text.
+struct TEkkremesSxolio {
+    TTroposGrammns Tropos;
+    std::u16string Keimevo;
+};
+
+// The statement table: owns the statements and the lines of the regenerated text, and keeps the
+// stack of open blocks while compiling.
+class TPivakasEvtolwv {
+public:
+    explicit TPivakasEvtolwv(int de3iPeri8wrio) : De3iPeri8wrio(de3iPeri8wrio) {}
+
+    // The line emitter (also the lexical analyzer's comment handler). Returns the number of lines.
+    int Ekpompn(std::u16string_view keimevo, TTroposGrammns tropos);
+    // Appends a statement; it becomes Trexousa.
+    TEvtoln* Pros8nkn(std::unique_ptr<TEvtoln> evtoln);
+    // Links a statement after Trexousa and appends it (what every statement does once it has read
+    // its tokens).
+    TEvtoln* Katoxurwsn(std::unique_ptr<TEvtoln> evtoln);
+    void Avoigma(TEvtoln* evtoln);
+    TEvtoln* Kleisimo();
+    void Epavafora();
+    int Bnma();
+    std::u16string Keimevo() const;
+
+    std::vector<TEkkremesSxolio> EkkremnSxolia;
+    const int De3iPeri8wrio;
+    std::vector<std::u16string> Grammes;
+    std::vector<std::unique_ptr<TEvtoln>> Lista;
+    std::vector<TEvtoln*> Stoiba;
+    TEvtoln* Trexousa = nullptr;
+    int Ba8os = 0;
+};
+
+// The program object: one compiled program.
+class TProgramma {
+public:
+    TProgramma(TOnDiabase onDiabase, TOnGrace onGrace);
+    ~TProgramma();
+
+    // Compiles the source. True: the source now holds the regenerated text. False: it holds the
+    // operator-normalised text and the error fields are set.
+    bool Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio);
+    // Executes one step; returns the 0-based line of the statement that runs next, or -1 when the
+    // program has ended. The step after that starts a new run with every variable reset.
+    int EpomevoBnma();
+    // Runs up to `megistaBnmata` steps back to back and returns how many it ran; stops early
+    // (after the step that ends it) when the program ends. Run-time errors propagate as from
+    // EpomevoBnma, with the failing statement current.
+    std::int64_t Ektelese(std::int64_t megistaBnmata);
+    // Ends the current run: the next step starts a new one.
+    void Termatismos();
+
+    // The statement that runs next, or none between runs.
+    const TEvtoln* Trexousa() const { return Evtoles ? Evtoles->Trexousa : nullptr; }
+
+    TOnDiabase OnDiabase;
+    TOnGrace OnGrace;
+    std::u16string OvomaProgrammatos;
+    std::u16string EidosLa8ous;
+    std::u16string MnvumaLa8ous;
+    std::size_t SnmeioLa8ous = 0;
+
+    std::unique_ptr<TLektikosAvalutns> Lektikos;
+    std::unique_ptr<TPivakasAvagvwristikwv> Avagvwristika;
+    std::unique_ptr<TSarwtnsEkfrasewv> Sarwtns;
+    std::unique_ptr<TPivakasEvtolwv> Evtoles;
+
+private:
+    void Metaglwttise();
+    bool metaglwttistnke_ = false;
+};
+
+// What the statements read while compiling.
+struct TPlaisioMetaglwttisns {
+    TLektikosAvalutns& Lektikos;
+    TSarwtnsEkfrasewv& Sarwtns;
+    TPivakasAvagvwristikwv& Avagvwristika;
+    TPivakasEvtolwv& Evtoles;
+    const TOnDiabase& OnDiabase;
+    const TOnGrace& OnGrace;
+
+    const TLe3n& Le3n() const { return Lektikos.Le3n(); }
+    TEidosLe3ns Eidos() const { return Lektikos.Le3n().Eidos; }
+    void Epomevn() { Lektikos.EpomevnLe3n(); }
+};
+
+// The condition of Αν, αλλιώς_αν, Όσο and Μέχρις_ότου: an expression that must be boolean.
+std::unique_ptr<TEkfrasn> DiabaseSuv8nknEvtolns(TPlaisioMetaglwttisns& p);
+// A closing or continuing word that does not match the innermost open statement.
+[[noreturn]] void DevEpitrepetai(std::u16string_view le3n, const TEvtoln* kleismevn);
+// The current token, as messages quote it.
+std::u16string KeimevoLe3ns(const TPlaisioMetaglwttisns& p);
+
+// ---------------------------------------------------------------------------------------------
+// The frame and the declaration sections
+
+class TEvtolnProgramma final : public TEvtoln {
+public:
+    TEvtolnProgramma() : TEvtoln(evProgramma) {}
+    // The first step of a run passes through the heading and the sections.
+    TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
+    static void Metaglwttise(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos);
+};
+
+class TEvtolnArxn final : public TEvtoln {
+public:
+    TEvtolnArxn() : TEvtoln(evArxn) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnTelosProgrammatos final : public TEvtoln {
+public:
+    TEvtolnTelosProgrammatos() : TEvtoln(evTelosProgrammatos) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnSta8eres final : public TEvtoln {
+public:
+    TEvtolnSta8eres() : TEvtoln(evSta8eres) {}
+    TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnMetablntes final : public TEvtoln {
+public:
+    TEvtolnMetablntes() : TEvtoln(evMetablntes) {}
+    TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+// ---------------------------------------------------------------------------------------------
+// Assignment, input and output
+
+// Assignment. The compile picks a subclass specialised for the target and the value's tag.
+class TEvtolnAva8esnTimns : public TEvtoln {
+public:
+    TEvtolnAva8esnTimns(std::unique_ptr<TEkfrasnMetablntns> stoxos, std::unique_ptr<TEkfrasn> ekfrasn)
+        : TEvtoln(evAva8esn), Stoxos(std::move(stoxos)), Ekfrasn(std::move(ekfrasn)) {}
+    TEvtoln* Ektelesn() override;
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+
+    const std::unique_ptr<TEkfrasnMetablntns> Stoxos;
+    const std::unique_ptr<TEkfrasn> Ekfrasn;
+};
+
+class TEvtolnDiabase final : public TEvtoln {
+public:
+    explicit TEvtolnDiabase(const TOnDiabase& onDiabase) : TEvtoln(evDiabase), OnDiabase(onDiabase) {}
+    TEvtoln* Ektelesn() override;
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+
+    TListaEkfrasewv Metablntes;
+    TOnDiabase OnDiabase;
+};
+
+class TEvtolnGrace final : public TEvtoln {
+public:
+    explicit TEvtolnGrace(const TOnGrace& onGrace) : TEvtoln(evGrace), OnGrace(onGrace) {}
+    TEvtoln* Ektelesn() override;
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+
+    TListaEkfrasewv Ekfraseis;
+    TOnGrace OnGrace;
+};
+
+// The value the integer input rule reads from a text, or false when the text breaks the rule.
+bool DiabaseAkeraio(std::u16string_view keimevo, std::int64_t& timn);
+// The real input rule on a text already trimmed and with "," turned into ".": 1 read, 0 not a
+// number, -1 a number beyond the range of a double.
+int DiabasePragmatiko(std::u16string_view keimevo, double& timn);
+
+// ---------------------------------------------------------------------------------------------
+// Conditions
+
+// A statement that branches on a condition: true continues with Epomevn, false jumps to Alma.
+class TEvtolnDiakladwsns : public TEvtoln {
+public:
+    using TEvtoln::TEvtoln;
+    TEvtoln* Ektelesn() override { return Suv8nkn->Logikos() ? Epomevn : Alma; }
+
+    TEvtoln* Alma = nullptr;
+    std::unique_ptr<TEkfrasn> Suv8nkn;
+};
+
+class TEvtolnAv final : public TEvtolnDiakladwsns {
+public:
+    TEvtolnAv() : TEvtolnDiakladwsns(evAv) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+
+    TEvtolnDiakladwsns* AvoixtnDiakladwsn = nullptr;
+    std::vector<TEvtoln*> TelnKladwv;
+};
+
+class TEvtolnAlliwsAv final : public TEvtolnDiakladwsns {
+public:
+    TEvtolnAlliwsAv() : TEvtolnDiakladwsns(evAlliwsAv) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnAlliws final : public TEvtoln {
+public:
+    TEvtolnAlliws() : TEvtoln(evAlliws) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnTelosAv final : public TEvtoln {
+public:
+    TEvtolnTelosAv() : TEvtoln(evTelosAv) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnEpile3e final : public TEvtoln {
+public:
+    TEvtolnEpile3e() : TEvtoln(evEpile3e) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+
+    TEvtolnDiakladwsns* AvoixtnPeriptwsn = nullptr;
+    std::vector<TEvtoln*> TelnKladwv;
+    std::unique_ptr<TEkfrasn> Epilogeas;
+};
+
+class TEvtolnPeriptwsn final : public TEvtolnDiakladwsns {
+public:
+    TEvtolnPeriptwsn() : TEvtolnDiakladwsns(evPeriptwsn) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnTelosEpilogwv final : public TEvtoln {
+public:
+    TEvtolnTelosEpilogwv() : TEvtoln(evTelosEpilogwv) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+// ---------------------------------------------------------------------------------------------
+// Loops
+
+class TEvtolnOso final : public TEvtolnDiakladwsns {
+public:
+    TEvtolnOso() : TEvtolnDiakladwsns(evOso) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnTelosEpavalncns final : public TEvtoln {
+public:
+    TEvtolnTelosEpavalncns() : TEvtoln(evTelosEpavalncns) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnArxnEpavalncns final : public TEvtoln {
+public:
+    TEvtolnArxnEpavalncns() : TEvtoln(evArxnEpavalncns) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnMexrisOtou final : public TEvtolnDiakladwsns {
+public:
+    TEvtolnMexrisOtou() : TEvtolnDiakladwsns(evMexrisOtou) {}
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+};
+
+class TEvtolnGia;
+
+// The entry of a counted loop: initialises the counter, takes the step and the final value, and
+// tests once.
+class TEvtolnArxikopoinsnGia final : public TEvtoln {
+public:
+    explicit TEvtolnArxikopoinsnGia(TEvtolnGia& gia) : TEvtoln(evArxikopoinsnGia), Gia(gia) {}
+    TEvtoln* Ektelesn() override;
+
+    TEvtolnGia& Gia;
+};
+
+// The increment and test of a counted loop; the block stack holds it and the end of the body
+// jumps back to it. Its loop test is the counter against the final value taken on entry, by the
+// sign of the step.
+class TEvtolnGia final : public TEvtolnDiakladwsns {
+public:
+    TEvtolnGia() : TEvtolnDiakladwsns(evGia) {}
+    TEvtoln* Ektelesn() override;
+    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+
+    // Compares the counter with the final value taken on entry.
+    bool ElegxosVroxou() const;
+    [[gnu::noinline]] TEvtoln* EpavalnpsnGeniki();
+
+    std::unique_ptr<TEkfrasnMetablntns> Metrntns;
+    std::unique_ptr<TEkfrasn> ArxiknTimn;
+    std::unique_ptr<TEkfrasn> TeliknTimn;
+    std::unique_ptr<TEkfrasn> Bnma;
+    TTimn TimnBnmatos;
+    TTimn TeliknTimnEisodou;  // the final value taken on entry
+    bool Au3ousa = true;      // the step is positive: the test is counter ≤ final
+    // Set on entry when counter, step and final are all integers and the counter is a simple
+    // variable: the iteration then adds and compares 64-bit integers directly.
+    TTimn* AkeraiosMetrntns = nullptr;
+    std::int64_t AkeraioBnma = 0;
+    std::int64_t AkeraiaTeliknTimn = 0;
+};
+
+}  // namespace kalmira

@@ -1,0 +1,207 @@
+// Αν with αλλιώς_αν and αλλιώς, and Επίλεξε with its cases: each keyword line is a statement,
+// linked into jumps while compiling through the stack of open blocks.
+#include "core/uProgramma.h"
+#include "front/uLa8os.h"
+
+namespace kalmira {
+
+std::u16string KeimevoLe3ns(const TPlaisioMetaglwttisns& p) { return KeimevoTimns(p.Le3n().Timn); }
+
+std::unique_ptr<TEkfrasn> DiabaseSuv8nknEvtolns(TPlaisioMetaglwttisns& p)
+{
+    std::unique_ptr<TEkfrasn> suv8nkn = p.Sarwtns.DiabaseEkfrasn();
+    if (suv8nkn->Tupos != tdLogikos)
+        throw ESuvtaktikoLa8os(Morfh(u"Η έκφραση «%s» δεν είναι λογικού τύπου (συνθήκη), αλλά %s",
+                                    {suv8nkn->Keimevo(), PngaiosKwdikasTupou(suv8nkn->Tupos, ptGeviknEvikou, gvArseviko)}));
+    return suv8nkn;
+}
+
+void DevEpitrepetai(std::u16string_view le3n, const TEvtoln* kleismevn)
+{
+    throw ESuvtaktikoLa8os(Morfh(u"Δεν επιτρέπεται «%s» γιατί η τελευταία ανοιχτή εντολή είναι η «%s»",
+                                {le3n, kleismevn ? std::u16string_view(kleismevn->Kwdikas) : std::u16string_view()}));
+}
+
+// The condition and "τότε" of Αν and αλλιώς_αν.
+static void DiabaseSuv8nknTote(TPlaisioMetaglwttisns& p, TEvtolnDiakladwsns& evtoln)
+{
+    evtoln.Suv8nkn = DiabaseSuv8nknEvtolns(p);
+    evtoln.Pros8eseKwdika(u" " + evtoln.Suv8nkn->Keimevo(), egAutomatn, p.Evtoles);
+    if (p.Eidos() != lxTote)
+        throw ESuvtaktikoLa8os(Morfh(u"Περίμενα την δεσμευμένη λέξη «τότε» αλλά βρήκα «%s»", {KeimevoLe3ns(p)}));
+    evtoln.Pros8eseKwdika(u" τότε", egAutomatn, p.Evtoles);
+    p.Epomevn();
+}
+
+// Closes the innermost block for a continuing or closing word: pops it, starts the word's line one
+// level out and checks that the popped statement is of the expected kind.
+static TEvtoln* KleiseMplok(TPlaisioMetaglwttisns& p, TEvtoln& evtoln, TEvtoln::TEidos anamevomeno, std::u16string_view le3n)
+{
+    TEvtoln* kleismevn = p.Evtoles.Kleisimo();
+    evtoln.Pros8eseKwdika(u"", egAutomatn, p.Evtoles);
+    if (!kleismevn || kleismevn->Eidos != anamevomeno)
+        DevEpitrepetai(le3n, kleismevn);
+    evtoln.Pros8eseKwdika(le3n, egSuvexeia, p.Evtoles);
+    p.Epomevn();
+    return kleismevn;
+}
+
+// A new branch of an Αν: the open condition jumps to it when false, and the finished branch's last
+// statement will continue at τέλος_αν.
+static void Pros8eseKlado(TEvtolnAv& av, TEvtoln* teleutaia, TEvtoln& veos)
+{
+    if (!av.AvoixtnDiakladwsn)
+        throw ESuvtaktikoLa8os(Morfh(u"Δεν είναι δυνατή η εντολή «%s» τώρα γιατί υπάρχει ήδη «αλλιώς» για την εντολή «%s»",
+                                    {veos.Kwdikas, av.Kwdikas}));
+    av.AvoixtnDiakladwsn->Alma = &veos;
+    av.TelnKladwv.push_back(teleutaia);
+    av.AvoixtnDiakladwsn = veos.Eidos == TEvtoln::evAlliws ? nullptr : static_cast<TEvtolnDiakladwsns*>(&veos);
+}
+
+// If -> "Αν" condition "τότε"
+void TEvtolnAv::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnAv>();
+    evtoln->Pros8eseKwdika(u"Αν", egAutomatn, p.Evtoles);
+    p.Epomevn();
+    DiabaseSuv8nknTote(p, *evtoln);
+    TEvtolnAv* av = evtoln.get();
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+    av->AvoixtnDiakladwsn = av;
+    p.Evtoles.Avoigma(av);
+}
+
+// ElseIf -> "αλλιώς_αν" condition "τότε"
+void TEvtolnAlliwsAv::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnAlliwsAv>();
+    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, evAv, u"αλλιώς_αν"));
+    Pros8eseKlado(av, p.Evtoles.Trexousa, *evtoln);
+    DiabaseSuv8nknTote(p, *evtoln);
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+    p.Evtoles.Avoigma(&av);
+}
+
+// Else -> "αλλιώς"
+void TEvtolnAlliws::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnAlliws>();
+    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, evAv, u"αλλιώς"));
+    Pros8eseKlado(av, p.Evtoles.Trexousa, *evtoln);
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+    p.Evtoles.Avoigma(&av);
+}
+
+// EndIf -> "τέλος_αν": the open condition and the end of every branch continue here.
+void TEvtolnTelosAv::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnTelosAv>();
+    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, evAv, u"τέλος_αν"));
+    if (av.AvoixtnDiakladwsn)
+        av.AvoixtnDiakladwsn->Alma = evtoln.get();
+    for (TEvtoln* telos : av.TelnKladwv)
+        telos->Epomevn = evtoln.get();
+    av.TelnKladwv.clear();
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+}
+
+// Select -> "Επίλεξε" Expression Case
+void TEvtolnEpile3e::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnEpile3e>();
+    evtoln->Pros8eseKwdika(u"Επίλεξε", egAutomatn, p.Evtoles);
+    p.Epomevn();
+    evtoln->Epilogeas = p.Sarwtns.DiabaseEkfrasn();
+    evtoln->Pros8eseKwdika(u" " + evtoln->Epilogeas->Keimevo(), egAutomatn, p.Evtoles);
+    TEvtolnEpile3e* epile3e = evtoln.get();
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+    p.Evtoles.Avoigma(epile3e);
+    if (p.Eidos() != lxPeriptwsn)
+        throw ESuvtaktikoLa8os(Morfh(u"Περίμενα την δεσμευμένη λέξη «περίπτωση» αλλά βρήκα «%s»", {KeimevoLe3ns(p)}));
+    TEvtolnPeriptwsn::Metaglwttise(p);
+}
+
+// A comparison of the selector (evaluated afresh by every comparison) with a value.
+static std::unique_ptr<TEkfrasn> SugkrisnEpilogea(const TEvtolnEpile3e& epile3e, std::unique_ptr<TEkfrasn> timn, TTelestns telestns)
+{
+    return DnmiourgiaDuadiknsPra3ns(std::make_unique<TEkfrasnAvaforas>(*epile3e.Epilogeas), std::move(timn), telestns);
+}
+
+// Case -> "περίπτωση" ( "αλλιώς" | Item { "," Item } ) ":"
+// Item -> Expression [ ".." Expression ]
+void TEvtolnPeriptwsn::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnPeriptwsn>();
+    auto& epile3e = static_cast<TEvtolnEpile3e&>(*KleiseMplok(p, *evtoln, evEpile3e, u"περίπτωση"));
+
+    // The previous case jumps here when false; its last statement will continue at the end.
+    if (epile3e.AvoixtnPeriptwsn && !epile3e.AvoixtnPeriptwsn->Suv8nkn)
+        throw ESuvtaktikoLa8os(Morfh(u"Δεν είναι δυνατή η εντολή «%s» τώρα γιατί υπάρχει ήδη «περίπτωση αλλιώς» για την εντολή «%s»",
+                                    {evtoln->Kwdikas, epile3e.Kwdikas}));
+    if (epile3e.AvoixtnPeriptwsn) {
+        epile3e.AvoixtnPeriptwsn->Alma = evtoln.get();
+        epile3e.TelnKladwv.push_back(p.Evtoles.Trexousa);
+    }
+    epile3e.AvoixtnPeriptwsn = evtoln.get();
+
+    if (p.Eidos() == lxAlliws) {
+        evtoln->Pros8eseKwdika(u" αλλιώς", egAutomatn, p.Evtoles);
+        p.Epomevn();
+    } else {
+        for (;;) {
+            std::unique_ptr<TEkfrasn> timn = p.Sarwtns.DiabaseEkfrasn();
+            std::u16string keimevo = u" " + timn->Keimevo();
+            std::unique_ptr<TEkfrasn> elegxos;
+            if (p.Eidos() == lxTeleia) {
+                std::unique_ptr<TEkfrasn> apo = SugkrisnEpilogea(epile3e, std::move(timn), tlMegaluteroIso);
+                evtoln->Pros8eseKwdika(keimevo, egAutomatn, p.Evtoles);
+                p.Epomevn();
+                if (p.Eidos() != lxTeleia)
+                    throw ESuvtaktikoLa8os(Morfh(u"Περίμενα «..» αλλά βρήκα μόνο μία «.» και «%s»", {KeimevoLe3ns(p)}));
+                evtoln->Pros8eseKwdika(u" .. ", egAutomatn, p.Evtoles);
+                p.Epomevn();
+                std::unique_ptr<TEkfrasn> mexri = p.Sarwtns.DiabaseEkfrasn();
+                std::u16string keimevoMexri = mexri->Keimevo();
+                elegxos = DnmiourgiaDuadiknsPra3ns(std::move(apo), SugkrisnEpilogea(epile3e, std::move(mexri), tlMikroteroIso), tlSuzeu3n);
+                evtoln->Pros8eseKwdika(keimevoMexri, egAutomatn, p.Evtoles);
+            } else {
+                elegxos = SugkrisnEpilogea(epile3e, std::move(timn), tlIso);
+                evtoln->Pros8eseKwdika(keimevo, egAutomatn, p.Evtoles);
+            }
+            if (evtoln->Suv8nkn)
+                evtoln->Suv8nkn = DnmiourgiaDuadiknsPra3ns(std::move(evtoln->Suv8nkn), std::move(elegxos), tlDiazeu3n);
+            else
+                evtoln->Suv8nkn = std::move(elegxos);
+            if (p.Eidos() != lxKomma)
+                break;
+            evtoln->Pros8eseKwdika(u",", egAutomatn, p.Evtoles);
+            p.Epomevn();
+        }
+    }
+    if (p.Eidos() != lxAvwKatwTeleia)
+        throw ESuvtaktikoLa8os(Morfh(u"Περίμενα άνω και κάτω τελεία «:» αλλά βρήκα «%s»", {KeimevoLe3ns(p)}));
+    evtoln->Pros8eseKwdika(u":", egAutomatn, p.Evtoles);
+    p.Epomevn();
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+    p.Evtoles.Avoigma(&epile3e);
+}
+
+// EndSelect -> "τέλος_επιλογών": the last case jumps here when false (a "περίπτωση αλλιώς"
+// always holds), and the end of every case continues here.
+void TEvtolnTelosEpilogwv::Metaglwttise(TPlaisioMetaglwttisns& p)
+{
+    auto evtoln = std::make_unique<TEvtolnTelosEpilogwv>();
+    auto& epile3e = static_cast<TEvtolnEpile3e&>(*KleiseMplok(p, *evtoln, evEpile3e, u"τέλος_επιλογών"));
+    TEvtolnDiakladwsns* teleutaia = epile3e.AvoixtnPeriptwsn;
+    if (!teleutaia)
+        throw ELa8osMou(u"Λάθος στη σύνδεση του «τέλους_επιλογών»");
+    if (!teleutaia->Suv8nkn)
+        teleutaia->Suv8nkn = std::make_unique<TEkfrasnSta8eras>(TTimn::ApoLogiko(true));
+    teleutaia->Alma = evtoln.get();
+    for (TEvtoln* telos : epile3e.TelnKladwv)
+        telos->Epomevn = evtoln.get();
+    epile3e.TelnKladwv.clear();
+    p.Evtoles.Katoxurwsn(std::move(evtoln));
+}
+
+}  // namespace kalmira
