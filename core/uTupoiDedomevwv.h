@@ -401,6 +401,11 @@ public:
     std::unique_ptr<TEkfrasn> De3ios;
     const TTelestns Telestns;
     const std::uint32_t MhkosAlusidas;  // binary nodes on the left spine, this one included
+
+private:
+    // The left spine of a long chain, from this node down, kept from its first evaluation so that
+    // later evaluations allocate nothing.
+    mutable std::vector<const TDuadiknPra3n*> spovdulos_;
 };
 
 // Builds a unary or binary operation node, applying the type rules (a syntax error when they fail).

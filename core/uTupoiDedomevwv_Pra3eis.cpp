@@ -508,14 +508,12 @@ TTimn TDuadiknPra3n::Timn() const
 {
     if (MhkosAlusidas <= MegistoAvadromikoMhkos)
         return Sunduasmos(*this, Aristeros->Timn());
-    std::vector<const TDuadiknPra3n*> spovdulos;
-    const TEkfrasn* e = this;
-    while (e->EidosKomvou == ekDuadikn) {
-        spovdulos.push_back(static_cast<const TDuadiknPra3n*>(e));
-        e = spovdulos.back()->Aristeros.get();
+    if (spovdulos_.empty()) {
+        for (const TEkfrasn* e = this; e->EidosKomvou == ekDuadikn; e = spovdulos_.back()->Aristeros.get())
+            spovdulos_.push_back(static_cast<const TDuadiknPra3n*>(e));
     }
-    TTimn timn = e->Timn();
-    for (auto it = spovdulos.rbegin(); it != spovdulos.rend(); ++it)
+    TTimn timn = spovdulos_.back()->Aristeros->Timn();
+    for (auto it = spovdulos_.rbegin(); it != spovdulos_.rend(); ++it)
         timn = Sunduasmos(**it, std::move(timn));
     return timn;
 }
