@@ -20,7 +20,6 @@ int main(int argc, char** argv)
     kwdikas->SetLines(ProgrammaKalwsorismatos());
     kwdikas->SetBookMark(1, 11);
     kwdikas->SetMarkLine(12);
-    kwdikas->SetCaretXY({9, 9});
 
     auto* o8ovn = new TSyntaxEdit(&window);
     Ruymise8ovnXrnstn(*o8ovn);
@@ -34,5 +33,7 @@ int main(int argc, char** argv)
     window.resize(1200, 520);
     window.show();
     kwdikas->setFocus();
+    // After showing: placed earlier, the caret would scroll the still tiny view sideways.
+    kwdikas->SetCaretXY({9, 9});
     return app.exec();
 }
