@@ -2,6 +2,7 @@
 
 #include <istream>
 #include <limits>
+#include <new>
 #include <ostream>
 #include <string>
 
@@ -155,6 +156,7 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
 
     PlnrnsApotimnsn = parametroi.plnrnsApotimnsn;
     const long long orio = parametroi.megistaBnmata >= 0 ? parametroi.megistaBnmata : std::numeric_limits<long long>::max();
+    std::u16string mnvuma;
     try {
         programma.Ektelese(orio);
     } catch (const ELa8osEktelesns& e) {
@@ -163,7 +165,16 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
             la8n << "Η εκτέλεση του προγράμματος τερματίστηκε από τον χρήστη\n";
             return ke3Termatismos;
         }
-        e3odos << "Σφάλμα εκτέλεσης!\n" << Grammes(e.Mnvuma()) << '\n';
+        mnvuma = e.Mnvuma();
+    } catch (const ELa8osKalmiras& e) {
+        mnvuma = e.Mnvuma();
+    } catch (const std::bad_alloc&) {
+        mnvuma = u"Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εκτέλεση του προγράμματος";
+    } catch (const std::exception& e) {
+        mnvuma = ApoUtf8(e.what());
+    }
+    if (!mnvuma.empty()) {
+        e3odos << "Σφάλμα εκτέλεσης!\n" << Grammes(mnvuma) << '\n';
         e3odos.flush();
         const TEvtoln* evtoln = programma.Trexousa();
         la8n << arxeio << ':' << (evtoln ? evtoln->Grammn : 0) << ": Σφάλμα εκτέλεσης - η εκτέλεση του προγράμματος τερματίστηκε\n";
