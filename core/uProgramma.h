@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -167,6 +168,11 @@ struct TPlaisioMetaglwttisns {
 std::unique_ptr<TEkfrasn> DiabaseSuv8nknEvtolns(TPlaisioMetaglwttisns& p);
 // A closing or continuing word that does not match the innermost open statement.
 [[noreturn]] void DevEpitrepetai(std::u16string_view le3n, const TEvtoln* kleismevn);
+// Closes the innermost block for a continuing or closing word: pops it, starts the word's line one
+// level out, checks that the popped statement is of an expected kind, writes the word and reads
+// past it. Returns the popped statement.
+TEvtoln* KleiseMplok(TPlaisioMetaglwttisns& p, TEvtoln& evtoln, std::u16string_view le3n,
+                     std::initializer_list<TEvtoln::TEidos> anamevomena);
 // The current token, as messages quote it.
 std::u16string KeimevoLe3ns(const TPlaisioMetaglwttisns& p);
 

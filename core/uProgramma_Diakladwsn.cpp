@@ -1,5 +1,7 @@
 // Αν with αλλιώς_αν and αλλιώς, and Επίλεξε with its cases: each keyword line is a statement,
 // linked into jumps while compiling through the stack of open blocks.
+#include <algorithm>
+
 #include "core/uProgramma.h"
 #include "front/uLa8os.h"
 
@@ -33,13 +35,12 @@ static void DiabaseSuv8nknTote(TPlaisioMetaglwttisns& p, TEvtolnDiakladwsns& evt
     p.Epomevn();
 }
 
-// Closes the innermost block for a continuing or closing word: pops it, starts the word's line one
-// level out and checks that the popped statement is of the expected kind.
-static TEvtoln* KleiseMplok(TPlaisioMetaglwttisns& p, TEvtoln& evtoln, TEvtoln::TEidos anamevomeno, std::u16string_view le3n)
+TEvtoln* KleiseMplok(TPlaisioMetaglwttisns& p, TEvtoln& evtoln, std::u16string_view le3n,
+                     std::initializer_list<TEvtoln::TEidos> anamevomena)
 {
     TEvtoln* kleismevn = p.Evtoles.Kleisimo();
     evtoln.Pros8eseKwdika(u"", egAutomatn, p.Evtoles);
-    if (!kleismevn || kleismevn->Eidos != anamevomeno)
+    if (!kleismevn || std::find(anamevomena.begin(), anamevomena.end(), kleismevn->Eidos) == anamevomena.end())
         DevEpitrepetai(le3n, kleismevn);
     evtoln.Pros8eseKwdika(le3n, egSuvexeia, p.Evtoles);
     p.Epomevn();
@@ -75,7 +76,7 @@ void TEvtolnAv::Metaglwttise(TPlaisioMetaglwttisns& p)
 void TEvtolnAlliwsAv::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnAlliwsAv>();
-    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, evAv, u"αλλιώς_αν"));
+    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, u"αλλιώς_αν", {evAv}));
     Pros8eseKlado(av, p.Evtoles.Trexousa, *evtoln);
     DiabaseSuv8nknTote(p, *evtoln);
     p.Evtoles.Katoxurwsn(std::move(evtoln));
@@ -86,7 +87,7 @@ void TEvtolnAlliwsAv::Metaglwttise(TPlaisioMetaglwttisns& p)
 void TEvtolnAlliws::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnAlliws>();
-    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, evAv, u"αλλιώς"));
+    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, u"αλλιώς", {evAv}));
     Pros8eseKlado(av, p.Evtoles.Trexousa, *evtoln);
     p.Evtoles.Katoxurwsn(std::move(evtoln));
     p.Evtoles.Avoigma(&av);
@@ -96,7 +97,7 @@ void TEvtolnAlliws::Metaglwttise(TPlaisioMetaglwttisns& p)
 void TEvtolnTelosAv::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnTelosAv>();
-    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, evAv, u"τέλος_αν"));
+    auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, u"τέλος_αν", {evAv}));
     if (av.AvoixtnDiakladwsn)
         av.AvoixtnDiakladwsn->Alma = evtoln.get();
     for (TEvtoln* telos : av.TelnKladwv)
@@ -132,7 +133,7 @@ static std::unique_ptr<TEkfrasn> SugkrisnEpilogea(const TEvtolnEpile3e& epile3e,
 void TEvtolnPeriptwsn::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnPeriptwsn>();
-    auto& epile3e = static_cast<TEvtolnEpile3e&>(*KleiseMplok(p, *evtoln, evEpile3e, u"περίπτωση"));
+    auto& epile3e = static_cast<TEvtolnEpile3e&>(*KleiseMplok(p, *evtoln, u"περίπτωση", {evEpile3e}));
 
     // The previous case jumps here when false; its last statement will continue at the end.
     if (epile3e.AvoixtnPeriptwsn && !epile3e.AvoixtnPeriptwsn->Suv8nkn)
@@ -191,7 +192,7 @@ void TEvtolnPeriptwsn::Metaglwttise(TPlaisioMetaglwttisns& p)
 void TEvtolnTelosEpilogwv::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnTelosEpilogwv>();
-    auto& epile3e = static_cast<TEvtolnEpile3e&>(*KleiseMplok(p, *evtoln, evEpile3e, u"τέλος_επιλογών"));
+    auto& epile3e = static_cast<TEvtolnEpile3e&>(*KleiseMplok(p, *evtoln, u"τέλος_επιλογών", {evEpile3e}));
     TEvtolnDiakladwsns* teleutaia = epile3e.AvoixtnPeriptwsn;
     if (!teleutaia)
         throw ELa8osMou(u"Λάθος στη σύνδεση του «τέλους_επιλογών»");

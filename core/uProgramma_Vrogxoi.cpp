@@ -26,13 +26,8 @@ void TEvtolnOso::Metaglwttise(TPlaisioMetaglwttisns& p)
 void TEvtolnTelosEpavalncns::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnTelosEpavalncns>();
-    TEvtoln* kleismevn = p.Evtoles.Kleisimo();
-    evtoln->Pros8eseKwdika(u"", egAutomatn, p.Evtoles);
-    if (!kleismevn || (kleismevn->Eidos != evOso && kleismevn->Eidos != evGia))
-        DevEpitrepetai(u"τέλος_επανάληψης", kleismevn);
+    TEvtoln* kleismevn = KleiseMplok(p, *evtoln, u"τέλος_επανάληψης", {evOso, evGia});
     static_cast<TEvtolnDiakladwsns*>(kleismevn)->Alma = evtoln.get();
-    evtoln->Pros8eseKwdika(u"τέλος_επανάληψης", egSuvexeia, p.Evtoles);
-    p.Epomevn();
     p.Evtoles.Trexousa->Epomevn = kleismevn;
     p.Evtoles.Pros8nkn(std::move(evtoln));
 }
@@ -51,12 +46,7 @@ void TEvtolnArxnEpavalncns::Metaglwttise(TPlaisioMetaglwttisns& p)
 void TEvtolnMexrisOtou::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnMexrisOtou>();
-    TEvtoln* kleismevn = p.Evtoles.Kleisimo();
-    evtoln->Pros8eseKwdika(u"", egAutomatn, p.Evtoles);
-    if (!kleismevn || kleismevn->Eidos != evArxnEpavalncns)
-        DevEpitrepetai(u"μέχρις_ότου", kleismevn);
-    evtoln->Pros8eseKwdika(u"μέχρις_ότου", egSuvexeia, p.Evtoles);
-    p.Epomevn();
+    TEvtoln* kleismevn = KleiseMplok(p, *evtoln, u"μέχρις_ότου", {evArxnEpavalncns});
     evtoln->Suv8nkn = DiabaseSuv8nknEvtolns(p);
     evtoln->Pros8eseKwdika(u" " + evtoln->Suv8nkn->Keimevo(), egAutomatn, p.Evtoles);
     evtoln->Alma = kleismevn->Epomevn ? kleismevn->Epomevn : evtoln.get();

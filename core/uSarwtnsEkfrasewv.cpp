@@ -44,13 +44,7 @@ TEkfrasnOvomasmevnsSta8eras::TEkfrasnOvomasmevnsSta8eras(const TOvomasmevnSta8er
 
 void TEkfrasnMetablntns::GraceTimn(const TTimn& timn) const
 {
-    TTimn& stoxos = Stoxos();
-    if (Tupos < tdAkeraios || Tupos > tdLogikos)
-        throw ELa8osMou(u"Λάθος τύπος δεδομένων στην GraceTimn");
-    if (timn.Tupos() == Tupos)
-        stoxos = timn;
-    else
-        stoxos = timn.Metatropn(Tupos);
+    Apo8nkeusnMeMetatropn(Stoxos(), timn, Tupos);
 }
 
 TEkfrasnAplnsMetablntns::TEkfrasnAplnsMetablntns(TMetablntn& metablntn)

@@ -290,15 +290,17 @@ void TMetablntn::AdeiaMetablntn() const
     throw ELa8osEktelesns(Morfh(u"Το πρόγραμμα προσπάθησε να χρησιμοποιήσει την τιμή της μεταβλητής «%s» ενώ αυτή δεν έχει αρχικοποιηθεί", {Ovoma}));
 }
 
-void TMetablntn::GraceTimn(const TTimn& timn)
+void Apo8nkeusnMeMetatropn(TTimn& stoxos, const TTimn& timn, TTuposDedomevwv tupos)
 {
-    if (Tupos < tdAkeraios || Tupos > tdLogikos)
+    if (tupos < tdAkeraios || tupos > tdLogikos)
         throw ELa8osMou(u"Λάθος τύπος δεδομένων στην GraceTimn");
-    if (timn.Tupos() == Tupos)
-        Periexomevo = timn;
+    if (timn.Tupos() == tupos)
+        stoxos = timn;
     else
-        Periexomevo = timn.Metatropn(Tupos);
+        stoxos = timn.Metatropn(tupos);
 }
+
+void TMetablntn::GraceTimn(const TTimn& timn) { Apo8nkeusnMeMetatropn(Periexomevo, timn, Tupos); }
 
 TMetablntnPivakas::TMetablntnPivakas(std::u16string ovoma, TTuposDedomevwv tupos,
                                      const std::vector<std::pair<std::int32_t, std::int32_t>>& oria)
@@ -334,10 +336,7 @@ TTimn TMetablntnPivakas::Stoixeio(const TDeiktes& deiktes) const
 
 void TMetablntnPivakas::GraceStoixeio(const TDeiktes& deiktes, const TTimn& timn)
 {
-    std::size_t topos = Topo8esia(deiktes.data());
-    if (Tupos < tdAkeraios || Tupos > tdLogikos)
-        throw ELa8osMou(u"Λάθος τύπος δεδομένων στην GraceTimn");
-    StoixeioSe(topos) = timn.Tupos() == Tupos ? timn : timn.Metatropn(Tupos);
+    Apo8nkeusnMeMetatropn(StoixeioSe(Topo8esia(deiktes.data())), timn, Tupos);
 }
 
 // ---------------------------------------------------------------------------------------------

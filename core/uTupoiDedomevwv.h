@@ -116,6 +116,10 @@ private:
     std::vector<TTimn> stoixeia_;
 };
 
+// Stores a value into a place that holds values of the given declared type, converted to that
+// type (an integer stored where reals are kept becomes a real).
+void Apo8nkeusnMeMetatropn(TTimn& stoxos, const TTimn& timn, TTuposDedomevwv tupos);
+
 // Array size limits: a bound above the 32-bit range or more elements than this is refused while
 // compiling, never left to fail an allocation.
 inline constexpr std::int64_t MegistoPlnr8osStoixeiwv = 16777216;
