@@ -189,13 +189,13 @@ TLektikosAvalutns::TLektikosAvalutns(std::u16string_view pnyh, TOnSxolio onSxoli
 
 void TLektikosAvalutns::PerasmaKevwv()
 {
-    while (tre3ousathesn_ <= keimevo_.size() && EivaiKevo(Xarakthras(tre3ousathesn_)))
-        ++tre3ousathesn_;
+    while (tre3ousa8esn_ <= keimevo_.size() && EivaiKevo(Xarakthras(tre3ousa8esn_)))
+        ++tre3ousa8esn_;
 }
 
 void TLektikosAvalutns::Telos()
 {
-    ar3nLe3ns_ = tre3ousathesn_;
+    ar3nLe3ns_ = tre3ousa8esn_;
     le3n_.Eidos = lxTelos;
     le3n_.Timn = TTimn();
 }
@@ -204,19 +204,19 @@ bool TLektikosAvalutns::EpomevnLe3n()
 {
     // The final LF of the frame is at the length minus 1.
     const std::size_t telos = keimevo_.size() - 1;
-    if (tre3ousathesn_ >= telos) {
+    if (tre3ousa8esn_ >= telos) {
         Telos();
         return false;
     }
-    while (Xarakthras(tre3ousathesn_) == u'!') {
+    while (Xarakthras(tre3ousa8esn_) == u'!') {
         DiabaseSxolio();
-        if (tre3ousathesn_ >= telos) {
+        if (tre3ousa8esn_ >= telos) {
             Telos();
             return false;
         }
     }
-    ar3nLe3ns_ = tre3ousathesn_;
-    char16_t c = Xarakthras(tre3ousathesn_);
+    ar3nLe3ns_ = tre3ousa8esn_;
+    char16_t c = Xarakthras(tre3ousa8esn_);
     if (EivaiPsnfio(c))
         DiabaseAri8mo();
     else if (EivaiGramma(c))
@@ -236,14 +236,14 @@ bool TLektikosAvalutns::EpomevnLe3n()
 void TLektikosAvalutns::DiabaseAri8mo()
 {
     std::string psnfia;
-    while (EivaiPsnfio(Xarakthras(tre3ousathesn_)))
-        psnfia += static_cast<char>(Xarakthras(tre3ousathesn_++));
+    while (EivaiPsnfio(Xarakthras(tre3ousa8esn_)))
+        psnfia += static_cast<char>(Xarakthras(tre3ousa8esn_++));
     // A comma followed by a digit continues the number as a real; a point never does.
-    if (Xarakthras(tre3ousathesn_) == u',' && EivaiPsnfio(Xarakthras(tre3ousathesn_ + 1))) {
+    if (Xarakthras(tre3ousa8esn_) == u',' && EivaiPsnfio(Xarakthras(tre3ousa8esn_ + 1))) {
         psnfia += '.';
-        ++tre3ousathesn_;
-        while (EivaiPsnfio(Xarakthras(tre3ousathesn_)))
-            psnfia += static_cast<char>(Xarakthras(tre3ousathesn_++));
+        ++tre3ousa8esn_;
+        while (EivaiPsnfio(Xarakthras(tre3ousa8esn_)))
+            psnfia += static_cast<char>(Xarakthras(tre3ousa8esn_++));
         double timn = 0;
         auto [telos, la8os] = std::from_chars(psnfia.data(), psnfia.data() + psnfia.size(), timn);
         if (la8os == std::errc::result_out_of_range) {
@@ -268,11 +268,11 @@ void TLektikosAvalutns::DiabaseAri8mo()
 
 void TLektikosAvalutns::DiabaseLe3n()
 {
-    std::size_t ar3n = tre3ousathesn_;
-    ++tre3ousathesn_;
-    for (char16_t c = Xarakthras(tre3ousathesn_); EivaiGramma(c) || EivaiPsnfio(c) || c == u'_'; c = Xarakthras(tre3ousathesn_))
-        ++tre3ousathesn_;
-    std::u16string_view le3n(keimevo_.data() + ar3n - 1, tre3ousathesn_ - ar3n);
+    std::size_t ar3n = tre3ousa8esn_;
+    ++tre3ousa8esn_;
+    for (char16_t c = Xarakthras(tre3ousa8esn_); EivaiGramma(c) || EivaiPsnfio(c) || c == u'_'; c = Xarakthras(tre3ousa8esn_))
+        ++tre3ousa8esn_;
+    std::u16string_view le3n(keimevo_.data() + ar3n - 1, tre3ousa8esn_ - ar3n);
     TEidosLe3ns eidos;
     if (!BreDesmevmevnLe3n(le3n, eidos)) {
         le3n_.Eidos = lxAvagvwristiko;
@@ -288,22 +288,22 @@ void TLektikosAvalutns::DiabaseLe3n()
 
 void TLektikosAvalutns::DiabaseAlfari8mntiko(char16_t eisagwgiko)
 {
-    ++tre3ousathesn_;
+    ++tre3ousa8esn_;
     std::u16string periexomevo;
     for (;;) {
-        char16_t c = Xarakthras(tre3ousathesn_);
+        char16_t c = Xarakthras(tre3ousa8esn_);
         if (c == u'\r')
             throw ELektikoLa8os(Morfh(u"Στο αλφαριθμητικό «%s» δεν έχει κλείσει το δεξί εισαγωγικό", {periexomevo}));
         if (c == eisagwgiko) {
-            if (Xarakthras(tre3ousathesn_ + 1) != eisagwgiko) {
-                ++tre3ousathesn_;
+            if (Xarakthras(tre3ousa8esn_ + 1) != eisagwgiko) {
+                ++tre3ousa8esn_;
                 break;
             }
-            tre3ousathesn_ += 2;
+            tre3ousa8esn_ += 2;
             periexomevo += eisagwgiko;
         } else {
             periexomevo += c;
-            ++tre3ousathesn_;
+            ++tre3ousa8esn_;
         }
     }
     le3n_.Eidos = lxAlfari8mntiko;
@@ -312,11 +312,11 @@ void TLektikosAvalutns::DiabaseAlfari8mntiko(char16_t eisagwgiko)
 
 void TLektikosAvalutns::DiabaseSxolio()
 {
-    TTroposGrammns tropos = (Xarakthras(tre3ousathesn_ - 2) == u'\r' && Xarakthras(tre3ousathesn_ - 1) == u'\n') ? tgNea : tgSxolio;
-    std::size_t ar3n = tre3ousathesn_;
-    while (Xarakthras(tre3ousathesn_) != u'\r')
-        ++tre3ousathesn_;
-    std::u16string sxolio = keimevo_.substr(ar3n - 1, tre3ousathesn_ - ar3n);
+    TTroposGrammns tropos = (Xarakthras(tre3ousa8esn_ - 2) == u'\r' && Xarakthras(tre3ousa8esn_ - 1) == u'\n') ? tgNea : tgSxolio;
+    std::size_t ar3n = tre3ousa8esn_;
+    while (Xarakthras(tre3ousa8esn_) != u'\r')
+        ++tre3ousa8esn_;
+    std::u16string sxolio = keimevo_.substr(ar3n - 1, tre3ousa8esn_ - ar3n);
     PerasmaKevwv();
     if (onSxolio_)
         onSxolio_(sxolio, tropos);
@@ -324,10 +324,10 @@ void TLektikosAvalutns::DiabaseSxolio()
 
 void TLektikosAvalutns::DiabaseSumbolo()
 {
-    char16_t c = Xarakthras(tre3ousathesn_);
+    char16_t c = Xarakthras(tre3ousa8esn_);
     le3n_.Eidos = BreSumbolo(std::u16string_view(&c, 1));
     le3n_.Timn = TTimn::ApoAlfari8mntiko(std::u16string(1, c));
-    ++tre3ousathesn_;
+    ++tre3ousa8esn_;
 }
 
 }  // namespace kalmira
