@@ -797,9 +797,50 @@ private:
 
 }  // namespace
 
+namespace {
+
+// An index of the form i + c, c + i or i - c, with i a simple integer variable and c a constant:
+// the neighbour of an element, as in Π[j + 1].
+struct TMetablntnSuvSta8era {
+    explicit TMetablntnSuvSta8era(const TEkfrasn& e)
+        : m_(MetablntnApo(static_cast<const TDuadiknPra3n&>(e))), c_(Metatopisn(static_cast<const TDuadiknPra3n&>(e))) {}
+    std::int64_t Akeraios() const { return TPros8esn::Akeraia(m_.Anagvwsn().Akeraios(), c_); }
+
+    // Whether an index has this form.
+    static bool Tairiazei(const TEkfrasn& e)
+    {
+        if (e.EidosKomvou != TEkfrasn::ekDuadikn || e.TuposTimns != tdAkeraios)
+            return false;
+        const auto& d = static_cast<const TDuadiknPra3n&>(e);
+        const TMorfnTelesteou a = MorfnTelesteou(*d.Aristeros), b = MorfnTelesteou(*d.De3ios);
+        if (d.Telestns == tlPros8esn)
+            return (a == mfMetablntn && b == mfSta8era) || (a == mfSta8era && b == mfMetablntn);
+        return d.Telestns == tlAfairesn && a == mfMetablntn && b == mfSta8era;
+    }
+
+private:
+    static const TMetablntn& MetablntnApo(const TDuadiknPra3n& d)
+    {
+        const TEkfrasn& m = MorfnTelesteou(*d.Aristeros) == mfMetablntn ? *d.Aristeros : *d.De3ios;
+        return static_cast<const TEkfrasnAplnsMetablntns&>(m).Metablntn;
+    }
+    static std::int64_t Metatopisn(const TDuadiknPra3n& d)
+    {
+        const TEkfrasn& c = MorfnTelesteou(*d.Aristeros) == mfSta8era ? *d.Aristeros : *d.De3ios;
+        return d.Telestns == tlAfairesn ? TAfairesn::Akeraia(0, c.Akeraios()) : c.Akeraios();
+    }
+
+    const TMetablntn& m_;
+    const std::int64_t c_;
+};
+
+}  // namespace
+
 std::unique_ptr<TEkfrasnMetablntnsPivaka> DnmiourgiaStoixeiouPivaka(TMetablntnPivakas& pivakas, TListaEkfrasewv deiktes)
 {
     if (deiktes.Stoixeia.size() == 1 && deiktes.Stoixeia[0]->TuposTimns == tdAkeraios) {
+        if (TMetablntnSuvSta8era::Tairiazei(*deiktes.Stoixeia[0]))
+            return std::make_unique<TStoixeioMonodiastatou<TMetablntnSuvSta8era>>(pivakas, std::move(deiktes));
         switch (MorfnTelesteou(*deiktes.Stoixeia[0])) {
         case mfMetablntn: return std::make_unique<TStoixeioMonodiastatou<TAkeraiaMetablntn>>(pivakas, std::move(deiktes));
         case mfSta8era: return std::make_unique<TStoixeioMonodiastatou<TAkeraiaSta8era>>(pivakas, std::move(deiktes));

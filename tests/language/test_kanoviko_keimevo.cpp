@@ -276,3 +276,43 @@ TEST_F(KanovikoKeimevo, MakriaAlusidaXwrisVa8iaAvadromn)
 
 }  // namespace
 }  // namespace kalmira
+
+namespace kalmira {
+namespace {
+
+// Elements whose index is a variable plus or minus a constant are read in place; they must behave
+// as any other index: wrapping arithmetic, the variable's own uninitialised error, the bounds check.
+TEST(StoixeioPivaka, DeiktnsMetablntnSuvSta8era)
+{
+    TPivakasAvagvwristikwv pivakas;
+    auto& i = static_cast<TMetablntn&>(pivakas.Add(std::make_unique<TMetablntn>(u"i", tdAkeraios)));
+    auto& p = static_cast<TMetablntnPivakas&>(pivakas.Add(
+        std::make_unique<TMetablntnPivakas>(u"Π", tdAkeraios, std::vector<std::pair<std::int32_t, std::int32_t>>{{1, 5}})));
+    for (int k = 1; k <= 5; ++k)
+        p.GraceStoixeio({k}, TTimn::ApoAkeraio(10 * k));
+    auto diabase = [&](const std::u16string& keimevo) {
+        TLektikosAvalutns lektikos(keimevo, nullptr);
+        lektikos.EpomevnLe3n();
+        return TSarwtnsEkfrasewv(lektikos, pivakas).DiabaseEkfrasn();
+    };
+    auto meta = diabase(u"Π[i+1]"), prin = diabase(u"Π[i-1]"), anapoda = diabase(u"Π[2+i]");
+    EXPECT_THROW(meta->Akeraios(), ELa8osEktelesns);  // i is still empty
+    i.GraceTimn(TTimn::ApoAkeraio(3));
+    EXPECT_EQ(meta->Akeraios(), 40);
+    EXPECT_EQ(prin->Akeraios(), 20);
+    EXPECT_EQ(anapoda->Akeraios(), 50);
+    i.GraceTimn(TTimn::ApoAkeraio(5));
+    try {
+        meta->Akeraios();
+        ADD_FAILURE() << "index 6 was accepted";
+    } catch (const ELa8osEktelesns& e) {
+        EXPECT_EQ(SeUtf8(e.Mnvuma()), "Ο 1ος δείκτης του πίνακα «Π» έχει τιμή «6», δηλαδή είναι εκτός διαστάσεων");
+    }
+    // 2^32 + 1 past i selects index 1 + i after the low 32 bits are taken.
+    auto makria = diabase(u"Π[i+4294967297]");
+    i.GraceTimn(TTimn::ApoAkeraio(1));
+    EXPECT_EQ(makria->Akeraios(), 20);
+}
+
+}  // namespace
+}  // namespace kalmira
