@@ -110,17 +110,27 @@ private:
     const TEkfrasn& de3ios_;
 };
 
+// How a fused assignment computes and stores its value: integers, or reals from any numbers.
+struct TAkeraiaTimn {
+    template <class Pra3n, class L, class R>
+    static void Thesn(TTimn& topos, const L& l, const R& r) { topos.OriseAkeraio(Pra3n::Akeraia(l.Akeraios(), r.Akeraios())); }
+};
+struct TPragmatiknTimn {
+    template <class Pra3n, class L, class R>
+    static void Thesn(TTimn& topos, const L& l, const R& r) { topos.OrisePragmatiko(Pra3n::Pragmatika(l.Ari8mos(), r.Ari8mos())); }
+};
+
 // x ← a op b on a numeric variable: the operation is done in the statement itself, reading its
 // operands in place, without a call to the operation's node.
-template <class Pra3n, class L, class R>
-class TAva8esnAkeraiasPra3ns final : public TEvtolnAva8esnTimns {
+template <class Timn, class Pra3n, class L, class R>
+class TAva8esnPra3ns final : public TEvtolnAva8esnTimns {
 public:
-    TAva8esnAkeraiasPra3ns(std::unique_ptr<TEkfrasnMetablntns> stoxos, std::unique_ptr<TEkfrasn> ekfrasn, TTimn& topos)
+    TAva8esnPra3ns(std::unique_ptr<TEkfrasnMetablntns> stoxos, std::unique_ptr<TEkfrasn> ekfrasn, TTimn& topos)
         : TEvtolnAva8esnTimns(std::move(stoxos), std::move(ekfrasn)), topos_(topos),
           l_(*static_cast<const TDuadiknPra3n&>(*Ekfrasn).Aristeros), r_(*static_cast<const TDuadiknPra3n&>(*Ekfrasn).De3ios) {}
     TEvtoln* Ektelesn() override
     {
-        topos_.OriseAkeraio(Pra3n::Akeraia(l_.Akeraios(), r_.Akeraios()));
+        Timn::template Thesn<Pra3n>(topos_, l_, r_);
         return Epomevn;
     }
 
@@ -131,22 +141,9 @@ private:
 };
 
 template <class Pra3n, class L, class R>
-class TAva8esnPragmatiknsPra3ns final : public TEvtolnAva8esnTimns {
-public:
-    TAva8esnPragmatiknsPra3ns(std::unique_ptr<TEkfrasnMetablntns> stoxos, std::unique_ptr<TEkfrasn> ekfrasn, TTimn& topos)
-        : TEvtolnAva8esnTimns(std::move(stoxos), std::move(ekfrasn)), topos_(topos),
-          l_(*static_cast<const TDuadiknPra3n&>(*Ekfrasn).Aristeros), r_(*static_cast<const TDuadiknPra3n&>(*Ekfrasn).De3ios) {}
-    TEvtoln* Ektelesn() override
-    {
-        topos_.OrisePragmatiko(Pra3n::Pragmatika(l_.Ari8mos(), r_.Ari8mos()));
-        return Epomevn;
-    }
-
-private:
-    TTimn& topos_;
-    const L l_;
-    const R r_;
-};
+using TAva8esnAkeraiasPra3ns = TAva8esnPra3ns<TAkeraiaTimn, Pra3n, L, R>;
+template <class Pra3n, class L, class R>
+using TAva8esnPragmatiknsPra3ns = TAva8esnPra3ns<TPragmatiknTimn, Pra3n, L, R>;
 
 template <template <class, class, class> class Komvos, class Pra3n, class F>
 std::unique_ptr<TEvtoln> Sugxwneumenn(std::unique_ptr<TEkfrasnMetablntns>& stoxos, std::unique_ptr<TEkfrasn>& ekfrasn, TTimn& topos, F&& anagvwstes)
