@@ -3,20 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "front/uLa8os.h"
-#include "front/uLektikosAvalutns.h"
+#include "Voithitika.h"
 
-using namespace kalmira;
+using namespace voithitika;
 
 namespace {
-
-std::string U8(std::u16string_view s) { return SeUtf8(s); }
-std::u16string U16(std::string_view s) { return ApoUtf8(s); }
 
 // The symbols, in the order of their kinds.
 const std::u16string_view Sumbola[19] = {u"(", u")", u"*", u"+", u",", u"-", u".", u"/", u":", u"<",
@@ -30,46 +25,13 @@ const char* const Le3eis[43] = {
     "πραγματικές", "Πρόγραμμα", "Σταθερές", "ΣΥΝ", "Τ_Ρ", "Τέλος_αν", "Τέλος_επανάληψης",
     "Τέλος_επιλογών", "Τέλος_προγράμματος", "τότε", "χαρακτήρες", "Ψευδής"};
 
-// The fold as a pupil would state it: capitals without accents; final sigma to sigma; Latin to
-// capitals; everything else unchanged.
-char16_t AnaforikoKefalaio(char16_t c)
+// Small letters, accents untouched.
+std::u16string Mikra(std::u16string s)
 {
-    if (c >= u'a' && c <= u'z')
-        return static_cast<char16_t>(c - 32);
-    if (c >= 0x03B1 && c <= 0x03C9)
-        return c == 0x03C2 ? char16_t(0x03A3) : static_cast<char16_t>(c - 0x20);
-    switch (c) {
-    case 0x0386: case 0x03AC: return 0x0391;
-    case 0x0388: case 0x03AD: return 0x0395;
-    case 0x0389: case 0x03AE: return 0x0397;
-    case 0x038A: case 0x03AF: case 0x0390: case 0x03AA: case 0x03CA: return 0x0399;
-    case 0x038C: case 0x03CC: return 0x039F;
-    case 0x038E: case 0x03CD: case 0x03B0: case 0x03AB: case 0x03CB: return 0x03A5;
-    case 0x038F: case 0x03CE: return 0x03A9;
-    default: return c;
-    }
-}
-
-std::u16string AnaforikaKefalaia(std::u16string_view s)
-{
-    std::u16string r;
-    for (char16_t c : s)
-        r += AnaforikoKefalaio(c);
-    return r;
-}
-
-// Small letters without touching accents: Greek capitals and Latin capitals lowered.
-std::u16string Mikra(std::u16string_view s)
-{
-    std::u16string r;
-    for (char16_t c : s) {
-        if (c >= 0x0391 && c <= 0x03A9 && c != 0x03A2)
-            c = static_cast<char16_t>(c + 0x20);
-        else if (c >= u'A' && c <= u'Z')
+    for (char16_t& c : s)
+        if ((c >= u'Α' && c <= u'Ω') || (c >= u'A' && c <= u'Z'))
             c = static_cast<char16_t>(c + 32);
-        r += c;
-    }
-    return r;
+    return s;
 }
 
 int ThesnLe3ns(std::u16string_view le3n)
@@ -114,44 +76,24 @@ std::string Perigrafn(const TLe3n& l)
     return "kw " + std::string(Le3eis[k]);
 }
 
-struct TSxolio {
-    std::string keimevo;
-    TTroposGrammns tropos;
-    bool operator==(const TSxolio&) const = default;
-};
-
-struct TApotelesma {
-    std::vector<std::string> le3eis;
-    std::vector<TSxolio> sxolia;
-    std::string la8os;     // the message of a lexical error, if any
-    std::size_t snmeio = 0;  // Ar3nLe3ns at the error
-};
-
-// Reads the whole text (operator-normalised, CR LF line breaks) into tokens and comments.
-TApotelesma Diabase(std::u16string_view pnyh)
+// Reads the whole text (operators normalised unless asked not to) into a list: each token as
+// Perigrafn gives it, each comment as "new !..." or "comment !..." at the moment it is reported,
+// and a lexical error as "error MESSAGE at POSITION".
+std::vector<std::string> Le3eisTou(std::u16string_view pnyh, bool metatropn = true)
 {
-    TApotelesma a;
-    TLektikosAvalutns l(MetatropnTelestwv(pnyh), [&](const std::u16string& s, TTroposGrammns t) {
-        a.sxolia.push_back({U8(s), t});
+    std::vector<std::string> le3eis;
+    TLektikosAvalutns l(metatropn ? MetatropnTelestwv(pnyh) : std::u16string(pnyh), [&](const std::u16string& s, TTroposGrammns t) {
+        le3eis.push_back((t == tgNea ? "new " : t == tgSxolio ? "comment " : "other ") + U8(s));
     });
     try {
         while (l.EpomevnLe3n())
-            a.le3eis.push_back(Perigrafn(l.Le3n()));
+            le3eis.push_back(Perigrafn(l.Le3n()));
         if (l.Le3n().Eidos != lxTelos || !l.Le3n().Timn.EivaiKevo())
-            a.le3eis.push_back("false without an empty end token");
+            le3eis.push_back("false without an empty end token");
     } catch (const ELektikoLa8os& e) {
-        a.la8os = U8(e.Mnvuma());
-        a.snmeio = l.Ar3nLe3ns();
+        le3eis.push_back("error " + U8(e.Mnvuma()) + " at " + std::to_string(l.Ar3nLe3ns()));
     }
-    return a;
-}
-
-std::vector<std::string> Le3eisTou(std::u16string_view pnyh)
-{
-    TApotelesma a = Diabase(pnyh);
-    if (!a.la8os.empty())
-        a.le3eis.push_back("error " + a.la8os);
-    return a.le3eis;
+    return le3eis;
 }
 
 using V = std::vector<std::string>;
@@ -163,17 +105,14 @@ TEST(XarakthrasKlaseis, BlanksLettersDigitsSymbols)
     for (char16_t c = 0; c <= 32; ++c)
         EXPECT_TRUE(EivaiKevo(c)) << int(c);
     EXPECT_FALSE(EivaiKevo(33));
-    EXPECT_TRUE(EivaiPsnfio(u'0'));
-    EXPECT_TRUE(EivaiPsnfio(u'9'));
-    EXPECT_FALSE(EivaiPsnfio(u'/'));
-    EXPECT_FALSE(EivaiPsnfio(u':'));
-    EXPECT_TRUE(EivaiEllnvikoGramma(0x0386));
-    EXPECT_FALSE(EivaiEllnvikoGramma(0x0387));  // ano teleia
-    EXPECT_TRUE(EivaiEllnvikoGramma(0x0388));
-    EXPECT_TRUE(EivaiEllnvikoGramma(0x038B));  // unassigned, still counted
-    EXPECT_TRUE(EivaiEllnvikoGramma(0x03CE));
-    EXPECT_FALSE(EivaiEllnvikoGramma(0x0385));
-    EXPECT_FALSE(EivaiEllnvikoGramma(0x03CF));
+    for (char16_t c : {u'0', u'9'})
+        EXPECT_TRUE(EivaiPsnfio(c));
+    for (char16_t c : {u'/', u':'})
+        EXPECT_FALSE(EivaiPsnfio(c));
+    for (char16_t c : {0x0386, 0x0388, 0x038B, 0x03CE})  // 0x038B is unassigned, still counted
+        EXPECT_TRUE(EivaiEllnvikoGramma(c)) << std::hex << int(c);
+    for (char16_t c : {0x0385, 0x0387, 0x03CF})  // 0x0387 is the ano teleia
+        EXPECT_FALSE(EivaiEllnvikoGramma(c)) << std::hex << int(c);
     EXPECT_TRUE(EivaiGramma(u'a'));
     EXPECT_TRUE(EivaiGramma(u'Z'));
     EXPECT_FALSE(EivaiGramma(u'_'));
@@ -190,8 +129,16 @@ TEST(XarakthrasKlaseis, BlanksLettersDigitsSymbols)
 
 TEST(Anadiplwsn, EveryCodeUnitFoldsAsTheLetterRulesSay)
 {
-    for (unsigned c = 0; c <= 0xFFFF; ++c)
-        ASSERT_EQ(int(KefalaioXwrisTovo(char16_t(c))), int(AnaforikoKefalaio(char16_t(c)))) << std::hex << "U+" << c;
+    // U+0386 to U+03CE folded: capitals without accents or diaeresis, final sigma to sigma; the ano
+    // teleia and the three unassigned code points stay. Latin small letters become capitals; every
+    // other code unit stays.
+    const std::u16string_view ellnvika = u"Α\u0387ΕΗΙ\u038BΟ\u038DΥΩΙΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡ\u03A2ΣΤΥΦΧΨΩ"
+                                         u"ΙΥΑΕΗΙΥΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΣΤΥΦΧΨΩΙΥΟΥΩ";
+    ASSERT_EQ(ellnvika.size(), 0x03CFu - 0x0386u);
+    for (unsigned c = 0; c <= 0xFFFF; ++c) {
+        unsigned anamenomeno = c >= 'a' && c <= 'z' ? c - 32 : c >= 0x0386 && c <= 0x03CE ? ellnvika[c - 0x0386] : c;
+        ASSERT_EQ(unsigned(KefalaioXwrisTovo(char16_t(c))), anamenomeno) << std::hex << "U+" << c;
+    }
     EXPECT_EQ(U8(KefalaiaXwrisTovous(u"Τέλος_προγράμματος")), "ΤΕΛΟΣ_ΠΡΟΓΡΑΜΜΑΤΟΣ");
     EXPECT_EQ(U8(KefalaiaXwrisTovous(u"σοφός ΐΰ ϊϋ Ab9")), "ΣΟΦΟΣ ΙΥ ΙΥ AB9");
     EXPECT_EQ(KefalaiaXwrisTovous(u"").size(), 0u);
@@ -199,11 +146,9 @@ TEST(Anadiplwsn, EveryCodeUnitFoldsAsTheLetterRulesSay)
 
 TEST(DesmevmenesLe3eis, FoundInAnyCaseWithOrWithoutAccents)
 {
-    for (int i = 1; i < 43; ++i)
-        ASSERT_LT(AnaforikaKefalaia(U16(Le3eis[i - 1])), AnaforikaKefalaia(U16(Le3eis[i]))) << Le3eis[i];
     for (int i = 0; i < 43; ++i) {
-        std::u16string le3n = U16(Le3eis[i]);
-        for (const std::u16string& morfh : {le3n, AnaforikaKefalaia(le3n), Mikra(le3n), Mikra(AnaforikaKefalaia(le3n))}) {
+        const std::u16string le3n = U16(Le3eis[i]), kefalaia = KefalaiaXwrisTovous(le3n);
+        for (const std::u16string& morfh : {le3n, kefalaia, Mikra(le3n), Mikra(kefalaia)}) {
             TEidosLe3ns eidos = lxTelos;
             EXPECT_TRUE(BreDesmevmevnLe3n(morfh, eidos)) << U8(morfh);
             EXPECT_EQ(eidos, ProtnDesmevmevnLe3n + i) << U8(morfh);
@@ -215,66 +160,47 @@ TEST(DesmevmenesLe3eis, FoundInAnyCaseWithOrWithoutAccents)
     }
 }
 
-TEST(DesmevmenesLe3eis, TokensCarryTheCanonicalForm)
+TEST(Le3eis, EachKindOfToken)
 {
-    EXPECT_EQ(Le3eisTou(u"ΑΝ αν άν Αν"), (V{"kw Αν", "kw Αν", "kw Αν", "kw Αν"}));
-    EXPECT_EQ(Le3eisTou(u"η Η ή ε έ DIV Mod"), (V{"kw ή", "kw ή", "kw ή", "kw Ε", "kw Ε", "kw div", "kw mod"}));
-    EXPECT_EQ(Le3eisTou(u"ΤΕΛΟΣ_ΠΡΟΓΡΑΜΜΑΤΟΣ τελος_αν"), (V{"kw Τέλος_προγράμματος", "kw Τέλος_αν"}));
-    EXPECT_EQ(Le3eisTou(u"ΑΛΗΘΗΣ ψευδής Αληθής"), (V{"bool 1", "bool 0", "bool 1"}));
-    // Latin look-alikes are other letters: a Latin A, a Latin E, a Latin H.
-    EXPECT_EQ(Le3eisTou(u"A\u03BD E H"), (V{"id A\u03BD", "id E", "id H"}));
-}
-
-TEST(Le3eis, IdentifiersKeepTheirSpellingAndUnderscores)
-{
-    EXPECT_EQ(Le3eisTou(u"Άλφα_1 β__ x9 ΤέλοςΑν"), (V{"id Άλφα_1", "id β__", "id x9", "id ΤέλοςΑν"}));
-    EXPECT_EQ(Le3eisTou(u"2x"), (V{"int 2", "id x"}));
-}
-
-TEST(Le3eis, NumbersUseTheCommaAndNothingElse)
-{
-    EXPECT_EQ(Le3eisTou(u"3,14"), (V{"real 3.1400000000000001"}));
-    EXPECT_EQ(Le3eisTou(u"3, 14"), (V{"int 3", "sym ,", "int 14"}));
-    EXPECT_EQ(Le3eisTou(u"3,a"), (V{"int 3", "sym ,", "id a"}));
-    EXPECT_EQ(Le3eisTou(u",5"), (V{"sym ,", "int 5"}));
-    EXPECT_EQ(Le3eisTou(u"3.5"), (V{"int 3", "sym .", "int 5"}));
-    EXPECT_EQ(Le3eisTou(u"1..5"), (V{"int 1", "sym .", "sym .", "int 5"}));
-    EXPECT_EQ(Le3eisTou(u"1,5,5"), (V{"real 1.5", "sym ,", "int 5"}));
-    EXPECT_EQ(Le3eisTou(u"-5 007"), (V{"sym -", "int 5", "int 7"}));
-    EXPECT_EQ(Le3eisTou(u"9223372036854775807"), (V{"int 9223372036854775807"}));
-    EXPECT_EQ(Le3eisTou(u"0009223372036854775807"), (V{"int 9223372036854775807"}));
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "real %.17g", std::strtod("3.14159265358979323", nullptr));
-    EXPECT_EQ(Le3eisTou(u"3,14159265358979323"), (V{buf}));
-    std::u16string megalos = u"1" + std::u16string(308, u'0') + u",5";
-    std::snprintf(buf, sizeof buf, "real %.17g", 1e308);
-    EXPECT_EQ(Le3eisTou(megalos), (V{buf}));
-}
-
-TEST(Le3eis, OperatorsAreNormalisedBeforeReading)
-{
-    EXPECT_EQ(Le3eisTou(u"x<--1"), (V{"id x", "sym ←", "int 1"}));
-    EXPECT_EQ(Le3eisTou(u"a<>b<=c>=d"), (V{"id a", "sym ≠", "id b", "sym ≤", "id c", "sym ≥", "id d"}));
+    const std::pair<std::u16string, V> periptwseis[] = {
+        // Keywords carry their canonical form; Latin look-alikes (A, E, H) are other letters.
+        {u"ΑΝ αν άν Αν", {"kw Αν", "kw Αν", "kw Αν", "kw Αν"}},
+        {u"η Η ή ε έ DIV Mod", {"kw ή", "kw ή", "kw ή", "kw Ε", "kw Ε", "kw div", "kw mod"}},
+        {u"ΤΕΛΟΣ_ΠΡΟΓΡΑΜΜΑΤΟΣ τελος_αν", {"kw Τέλος_προγράμματος", "kw Τέλος_αν"}},
+        {u"ΑΛΗΘΗΣ ψευδής Αληθής", {"bool 1", "bool 0", "bool 1"}},
+        {u"A\u03BD E H", {"id A\u03BD", "id E", "id H"}},
+        // Identifiers keep their spelling and underscores.
+        {u"Άλφα_1 β__ x9 ΤέλοςΑν", {"id Άλφα_1", "id β__", "id x9", "id ΤέλοςΑν"}},
+        {u"2x", {"int 2", "id x"}},
+        // Numbers use the comma and nothing else.
+        {u"3,14", {"real 3.1400000000000001"}},
+        {u"3, 14", {"int 3", "sym ,", "int 14"}},
+        {u"3,a", {"int 3", "sym ,", "id a"}},
+        {u",5", {"sym ,", "int 5"}},
+        {u"3.5", {"int 3", "sym .", "int 5"}},
+        {u"1..5", {"int 1", "sym .", "sym .", "int 5"}},
+        {u"1,5,5", {"real 1.5", "sym ,", "int 5"}},
+        {u"-5 007", {"sym -", "int 5", "int 7"}},
+        {u"9223372036854775807", {"int 9223372036854775807"}},
+        {u"0009223372036854775807", {"int 9223372036854775807"}},
+        {u"3,14159265358979323", {"real 3.1415926535897931"}},
+        {u"1" + std::u16string(308, u'0') + u",5", {"real 1e+308"}},
+        // Operators are normalised before reading.
+        {u"x<--1", {"id x", "sym ←", "int 1"}},
+        {u"a<>b<=c>=d", {"id a", "sym ≠", "id b", "sym ≤", "id c", "sym ≥", "id d"}},
+        // Strings in either quotes, the quote doubled inside.
+        {u"'abc' \"δέκα\"", {"str abc", "str δέκα"}},
+        {u"'it''s' \"say \"\"hi\"\"\"", {"str it's", "str say \"hi\""}},
+        {u"'a\"b' \"a'b\"", {"str a\"b", "str a'b"}},
+        {u"'' '''' '!x'", {"str ", "str '", "str !x"}},
+        {u"'<>'", {"str ≠"}},
+        // Blanks and control characters separate tokens.
+        {u"a\tb\u0001c\u001Fd\ne\r\nf", {"id a", "id b", "id c", "id d", "id e", "id f"}},
+    };
+    for (const auto& [pnyh, le3eis] : periptwseis)
+        EXPECT_EQ(Le3eisTou(pnyh), le3eis) << U8(pnyh);
     // Without the normalisation the analyzer only sees one-character symbols.
-    std::vector<std::string> le3eis;
-    TLektikosAvalutns l(u"x<--1", nullptr);
-    while (l.EpomevnLe3n())
-        le3eis.push_back(Perigrafn(l.Le3n()));
-    EXPECT_EQ(le3eis, (V{"id x", "sym <", "sym -", "sym -", "int 1"}));
-}
-
-TEST(Le3eis, StringConstants)
-{
-    EXPECT_EQ(Le3eisTou(u"'abc' \"δέκα\""), (V{"str abc", "str δέκα"}));
-    EXPECT_EQ(Le3eisTou(u"'it''s' \"say \"\"hi\"\"\""), (V{"str it's", "str say \"hi\""}));
-    EXPECT_EQ(Le3eisTou(u"'a\"b' \"a'b\""), (V{"str a\"b", "str a'b"}));
-    EXPECT_EQ(Le3eisTou(u"'' '''' '!x'"), (V{"str ", "str '", "str !x"}));
-    EXPECT_EQ(Le3eisTou(u"'<>'"), (V{"str ≠"}));
-}
-
-TEST(Le3eis, BlanksAndControlCharactersSeparateTokens)
-{
-    EXPECT_EQ(Le3eisTou(u"a\tb\u0001c\u001Fd\ne\r\nf"), (V{"id a", "id b", "id c", "id d", "id e", "id f"}));
+    EXPECT_EQ(Le3eisTou(u"x<--1", false), (V{"id x", "sym <", "sym -", "sym -", "int 1"}));
 }
 
 TEST(Le3eis, EmptySourceEndsAtOnce)
@@ -302,71 +228,38 @@ TEST(Le3eis, PositionsIndexTheFramedText)
     EXPECT_EQ(U8(l.Keimevo()), "\r\nab cd\r\n  ef\r\n\x1A");
 }
 
-TEST(Sxolia, ReportedWithTheirLineMode)
+TEST(Sxolia, ReportedWithTheirLineModeWhileReadingTheTokenAfterThem)
 {
-    TApotelesma a = Diabase(u"! πρώτη\r\nx !μετά  \r\n   ! μόνο του\r\n!στήλη1\r\ny");
-    EXPECT_EQ(a.le3eis, (V{"id x", "id y"}));
-    EXPECT_EQ(a.sxolia, (std::vector<TSxolio>{{"! πρώτη", tgNea}, {"!μετά  ", tgSxolio}, {"! μόνο του", tgSxolio}, {"!στήλη1", tgNea}}));
-
+    EXPECT_EQ(Le3eisTou(u"! πρώτη\r\nx !μετά  \r\n   ! μόνο του\r\n!στήλη1\r\ny z"),
+              (V{"new ! πρώτη", "id x", "comment !μετά  ", "comment ! μόνο του", "new !στήλη1", "id y", "id z"}));
     // An identifier directly followed by "!", and a comment on the last line.
-    a = Diabase(u"x!σχόλιο 'a' <>");
-    EXPECT_EQ(a.le3eis, (V{"id x"}));
-    EXPECT_EQ(a.sxolia, (std::vector<TSxolio>{{"!σχόλιο 'a' ≠", tgSxolio}}));
-    a = Diabase(u"x\r\n!τέλος");
-    EXPECT_EQ(a.le3eis, (V{"id x"}));
-    EXPECT_EQ(a.sxolia, (std::vector<TSxolio>{{"!τέλος", tgNea}}));
-    a = Diabase(u"  !μόνο σχόλιο");
-    EXPECT_EQ(a.le3eis, V{});
-    EXPECT_EQ(a.sxolia, (std::vector<TSxolio>{{"!μόνο σχόλιο", tgSxolio}}));
-    a = Diabase(u"'a!b'");
-    EXPECT_EQ(a.le3eis, (V{"str a!b"}));
-    EXPECT_TRUE(a.sxolia.empty());
-}
-
-TEST(Sxolia, ReportedWhileReadingTheTokenAfterThem)
-{
-    std::vector<std::string> sxolia;
-    TLektikosAvalutns l(u"x !α\r\n!β\r\ny z", [&](const std::u16string& s, TTroposGrammns) { sxolia.push_back(U8(s)); });
-    ASSERT_TRUE(l.EpomevnLe3n());
-    EXPECT_TRUE(sxolia.empty());
-    ASSERT_TRUE(l.EpomevnLe3n());
-    EXPECT_EQ(U8(l.Le3n().Timn.Alfari8mntiko()), "y");
-    EXPECT_EQ(sxolia, (V{"!α", "!β"}));
-    ASSERT_TRUE(l.EpomevnLe3n());
-    EXPECT_EQ(sxolia.size(), 2u);
+    EXPECT_EQ(Le3eisTou(u"x!σχόλιο 'a' <>"), (V{"id x", "comment !σχόλιο 'a' ≠"}));
+    EXPECT_EQ(Le3eisTou(u"x\r\n!τέλος"), (V{"id x", "new !τέλος"}));
+    EXPECT_EQ(Le3eisTou(u"  !μόνο σχόλιο"), (V{"comment !μόνο σχόλιο"}));
+    EXPECT_EQ(Le3eisTou(u"'a!b'"), (V{"str a!b"}));
 }
 
 TEST(LektikaLa8n, MessageAndPositionOfEachError)
 {
-    struct {
-        std::u16string pnyh;
-        std::string mnvuma;
-        std::size_t snmeio;
-    } const periptwseis[] = {
-        {u"a _b", "Η κάτω παύλα «_» δεν επιτρέπεται στην αρχή των αναγνωριστικών", 5},
-        {u"_", "Η κάτω παύλα «_» δεν επιτρέπεται στην αρχή των αναγνωριστικών", 3},
-        {u"1 # 2", "Ο χαρακτήρας «#» δεν είναι αποδεκτός χαρακτήρας της Καλμίρας", 5},
-        {u"x\r\n;", "Ο χαρακτήρας «;» δεν είναι αποδεκτός χαρακτήρας της Καλμίρας", 6},
-        {u"α·β", "Ο χαρακτήρας «·» δεν είναι αποδεκτός χαρακτήρας της Καλμίρας", 4},
-        {u"x = 9223372036854775808", "Πολύ μεγάλος αριθμός για να χωρέσει σε ακέραια μεταβλητή: «9223372036854775808»", 7},
-        {u"099999999999999999999", "Πολύ μεγάλος αριθμός για να χωρέσει σε ακέραια μεταβλητή: «099999999999999999999»", 3},
+    const std::pair<std::u16string, std::string> periptwseis[] = {
+        {u"a _b", "Η κάτω παύλα «_» δεν επιτρέπεται στην αρχή των αναγνωριστικών at 5"},
+        {u"_", "Η κάτω παύλα «_» δεν επιτρέπεται στην αρχή των αναγνωριστικών at 3"},
+        {u"1 # 2", "Ο χαρακτήρας «#» δεν είναι αποδεκτός χαρακτήρας της Καλμίρας at 5"},
+        {u"x\r\n;", "Ο χαρακτήρας «;» δεν είναι αποδεκτός χαρακτήρας της Καλμίρας at 6"},
+        {u"α·β", "Ο χαρακτήρας «·» δεν είναι αποδεκτός χαρακτήρας της Καλμίρας at 4"},
+        {u"x = 9223372036854775808", "Πολύ μεγάλος αριθμός για να χωρέσει σε ακέραια μεταβλητή: «9223372036854775808» at 7"},
+        {u"099999999999999999999", "Πολύ μεγάλος αριθμός για να χωρέσει σε ακέραια μεταβλητή: «099999999999999999999» at 3"},
         {u"  1" + std::u16string(309, u'0') + u",25",
-         "Πολύ μεγάλος αριθμός για να χωρέσει σε πραγματική μεταβλητή: «1" + std::string(309, '0') + ".25»", 5},
-        {u"Γράψε 'abc\r\nx", "Στο αλφαριθμητικό «abc» δεν έχει κλείσει το δεξί εισαγωγικό", 9},
-        {u"x\r\n\"ab\"\"c", "Στο αλφαριθμητικό «ab\"c» δεν έχει κλείσει το δεξί εισαγωγικό", 6},
-        {u"'it''s ! <>", "Στο αλφαριθμητικό «it's ! ≠» δεν έχει κλείσει το δεξί εισαγωγικό", 3},
-        {u"'", "Στο αλφαριθμητικό «» δεν έχει κλείσει το δεξί εισαγωγικό", 3},
+         "Πολύ μεγάλος αριθμός για να χωρέσει σε πραγματική μεταβλητή: «1" + std::string(309, '0') + ".25» at 5"},
+        {u"Γράψε 'abc\r\nx", "Στο αλφαριθμητικό «abc» δεν έχει κλείσει το δεξί εισαγωγικό at 9"},
+        {u"x\r\n\"ab\"\"c", "Στο αλφαριθμητικό «ab\"c» δεν έχει κλείσει το δεξί εισαγωγικό at 6"},
+        {u"'it''s ! <>", "Στο αλφαριθμητικό «it's ! ≠» δεν έχει κλείσει το δεξί εισαγωγικό at 3"},
+        {u"'", "Στο αλφαριθμητικό «» δεν έχει κλείσει το δεξί εισαγωγικό at 3"},
     };
-    for (const auto& p : periptwseis) {
-        TApotelesma a = Diabase(p.pnyh);
-        EXPECT_EQ(a.la8os, p.mnvuma) << U8(p.pnyh);
-        EXPECT_EQ(a.snmeio, p.snmeio) << U8(p.pnyh);
-    }
-    for (std::u16string_view c : {u"$", u"%", u"&", u"?", u"{", u"}", u"~", u"«", u"»", u"@", u"é", u"\u0387"}) {
-        TApotelesma a = Diabase(std::u16string(u"x ") + std::u16string(c));
-        EXPECT_EQ(a.la8os, "Ο χαρακτήρας «" + U8(c) + "» δεν είναι αποδεκτός χαρακτήρας της Καλμίρας");
-        EXPECT_EQ(a.snmeio, 5u) << U8(c);
-    }
+    for (const auto& [pnyh, la8os] : periptwseis)
+        EXPECT_EQ(Le3eisTou(pnyh).back(), "error " + la8os) << U8(pnyh);
+    for (std::u16string_view c : {u"$", u"%", u"&", u"?", u"{", u"}", u"~", u"«", u"»", u"@", u"é", u"\u0387"})
+        EXPECT_EQ(Le3eisTou(u"x " + std::u16string(c)), (V{"id x", "error Ο χαρακτήρας «" + U8(c) + "» δεν είναι αποδεκτός χαρακτήρας της Καλμίρας at 5"}));
 }
 
 TEST(Metatropn, ReplaceAllScansOnceWithoutOverlaps)

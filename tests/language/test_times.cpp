@@ -7,16 +7,12 @@
 #include <limits>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "core/uTupoiDedomevwv.h"
-#include "front/uLa8os.h"
+#include "Voithitika.h"
 
-using namespace kalmira;
+using namespace voithitika;
 
 namespace {
-
-std::string U8(std::u16string_view s) { return SeUtf8(s); }
 
 std::string Keimevo(const TTimn& t) { return U8(KeimevoTimns(t)); }
 std::string Pragmatikos(double d) { return Keimevo(TTimn::ApoPragmatiko(d)); }
@@ -30,8 +26,6 @@ public:
 private:
     char16_t palio_;
 };
-
-using TOria = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
 }  // namespace
 
@@ -50,18 +44,12 @@ TEST(KeimevoTimns, ScalarsEmptyAndBooleans)
 TEST(KeimevoTimns, RealsWithFifteenDigitsAndTheComma)
 {
     TDiaxwristiko koma(u',');
-    EXPECT_EQ(Pragmatikos(0.5), "0,5");
-    EXPECT_EQ(Pragmatikos(1234.25), "1234,25");
-    EXPECT_EQ(Pragmatikos(999999999999999.0), "999999999999999");
-    EXPECT_EQ(Pragmatikos(1.0 / 3), "0,333333333333333");
-    EXPECT_EQ(Pragmatikos(0.1 + 0.2), "0,3");
-    EXPECT_EQ(Pragmatikos(1024.0), "1024");
-    EXPECT_EQ(Pragmatikos(0.0), "0");
-    EXPECT_EQ(Pragmatikos(-2.5), "-2,5");
-    EXPECT_EQ(Pragmatikos(1e15), "1E+15");
-    EXPECT_EQ(Pragmatikos(1e-5), "1E-05");
-    EXPECT_EQ(Pragmatikos(123456789012345678.0), "1,23456789012346E+17");
-    EXPECT_EQ(Pragmatikos(9999999999999999.0), "1E+16");
+    const std::pair<double, const char*> periptwseis[] = {
+        {0.5, "0,5"}, {1234.25, "1234,25"}, {999999999999999.0, "999999999999999"}, {1.0 / 3, "0,333333333333333"},
+        {0.1 + 0.2, "0,3"}, {1024.0, "1024"}, {0.0, "0"}, {-2.5, "-2,5"}, {1e15, "1E+15"}, {1e-5, "1E-05"},
+    };
+    for (auto [d, keimevo] : periptwseis)
+        EXPECT_EQ(Pragmatikos(d), keimevo);
 }
 
 TEST(KeimevoTimns, RealsFollowPrintfG15WithTheSeparator)
@@ -87,12 +75,10 @@ TEST(KeimevoTimns, OutputSeparatorIsASettingButLiteralsKeepTheComma)
     TDiaxwristiko teleia(u'.');
     EXPECT_EQ(Pragmatikos(0.5), "0.5");
     EXPECT_EQ(Pragmatikos(1.5e-7), "1.5E-07");
+    // Literals are written with the comma and the shortest digits that read back; see also test_kanoviko_keimevo.cpp.
     EXPECT_EQ(U8(KeimevoPragmatiknsSta8eras(0.5)), "0,5");
-    EXPECT_EQ(U8(KeimevoPragmatiknsSta8eras(2.0)), "2,0");
-    EXPECT_EQ(U8(KeimevoPragmatiknsSta8eras(0.1)), "0,1");
     EXPECT_EQ(U8(KeimevoPragmatiknsSta8eras(3.14159265358979323)), "3,141592653589793");
     EXPECT_EQ(U8(KeimevoPragmatiknsSta8eras(123456789012345678.0)), "123456789012345680,0");
-    EXPECT_EQ(U8(KeimevoPragmatiknsSta8eras(1e-5)), "0,00001");
 }
 
 TEST(KeimevoTimns, ArraysInRowMajorOrder)
@@ -101,11 +87,6 @@ TEST(KeimevoTimns, ArraysInRowMajorOrder)
     TMetablntnPivakas a(u"Α", tdAkeraios, TOria{{1, 2}, {1, 3}});
     a.GraceStoixeio({1, 2}, TTimn::ApoAkeraio(7));
     EXPECT_EQ(Keimevo(a.Timn()), "(-, 7, -, -, -, -)");
-    for (int i = 1; i <= 2; ++i)
-        for (int j = 1; j <= 3; ++j)
-            a.GraceStoixeio({i, j}, TTimn::ApoAkeraio(10 * i + j));
-    EXPECT_EQ(Keimevo(a.Timn()), "(11, 12, 13, 21, 22, 23)");
-
     TMetablntnPivakas k(u"Κ", tdAkeraios, TOria{{1, 2}, {1, 2}, {1, 2}});
     for (int i = 1; i <= 2; ++i)
         for (int j = 1; j <= 2; ++j)
@@ -117,12 +98,10 @@ TEST(KeimevoTimns, ArraysInRowMajorOrder)
     l.GraceStoixeio({1}, TTimn::ApoLogiko(true));
     l.GraceStoixeio({3}, TTimn::ApoLogiko(false));
     EXPECT_EQ(Keimevo(l.Timn()), "(True, -, False)");
-
     TMetablntnPivakas p(u"Π", tdPragmatikos, TOria{{1, 3}});
     p.GraceStoixeio({1}, TTimn::ApoPragmatiko(0.5));
     p.GraceStoixeio({3}, TTimn::ApoPragmatiko(1e15));
     EXPECT_EQ(Keimevo(p.Timn()), "(0,5, -, 1E+15)");
-
     TMetablntnPivakas s(u"Σ", tdAlfari8mntikos, TOria{{1, 2}});
     s.GraceStoixeio({2}, TTimn::ApoAlfari8mntiko(u"α'β"));
     EXPECT_EQ(Keimevo(s.Timn()), "(-, α'β)");
@@ -160,9 +139,8 @@ TEST(Metatropes, ToRealToStringAndCasts)
     EXPECT_EQ(TTimn::ApoAkeraio(std::numeric_limits<std::int64_t>::max()).SePragmatiko(), 9223372036854775808.0);
 
     TTimn r = TTimn::ApoAkeraio(3).Metatropn(tdPragmatikos);
-    EXPECT_EQ(r.Eidos(), TTimn::tmPragmatikos);
+    ASSERT_EQ(r.Eidos(), TTimn::tmPragmatikos);
     EXPECT_EQ(r.Pragmatikos(), 3.0);
-    EXPECT_EQ(Keimevo(r), "3");
     EXPECT_EQ(U8(TTimn::ApoAkeraio(-7).SeAlfari8mntiko()), "-7");
     EXPECT_EQ(U8(TTimn::ApoPragmatiko(0.5).SeAlfari8mntiko()), "0,5");
     TTimn s = TTimn::ApoPragmatiko(2.25).Metatropn(tdAlfari8mntikos);
@@ -227,10 +205,6 @@ TEST(OvomataTupwv, AllSixtyFourForms)
 
 TEST(OvomataTupwv, NoNameForTheEmptyType)
 {
-    try {
-        PngaiosKwdikasTupou(tdKavevas, ptGeviknEvikou, gvArseviko);
-        ADD_FAILURE() << "no error";
-    } catch (const ELa8osMou& e) {
-        EXPECT_EQ(U8(e.Mnvuma()), "Λάθος τύπος variant στην PngaiosKwdikasTupou");
-    }
+    EXPECT_EQ(La8os<ELa8osMou>([] { PngaiosKwdikasTupou(tdKavevas, ptGeviknEvikou, gvArseviko); }),
+              "Λάθος τύπος variant στην PngaiosKwdikasTupou");
 }

@@ -16,20 +16,22 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <set>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
-#include "cli/uGrammnEvtolwv.h"
+#include "Voithitika.h"
 #include "core/uTupoiDedomevwv.h"
 #include "front/uLa8os.h"
 #include "front/uLektikosAvalutns.h"
 
 namespace fs = std::filesystem;
+using namespace voithitika;
 
 namespace {
 
@@ -49,14 +51,6 @@ std::vector<fs::path> Paradeigmata()
     return paradeigmata;
 }
 
-std::string DiabaseOlo(const fs::path& arxeio)
-{
-    std::ifstream in(arxeio, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::string XwrisCR(std::string keimevo)
 {
     keimevo.erase(std::remove(keimevo.begin(), keimevo.end(), '\r'), keimevo.end());
@@ -67,48 +61,18 @@ std::string XwrisCR(std::string keimevo)
 // FF FE byte-order mark followed by whole, well-formed UTF-16 code units.
 bool ApokwdikopoinsnUtf16LE(const std::string& bytes, std::u16string& keimevo, std::string& la8os)
 {
-    if (bytes.size() < 2 || static_cast<unsigned char>(bytes[0]) != 0xFF || static_cast<unsigned char>(bytes[1]) != 0xFE) {
-        la8os = "the file does not start with the byte-order mark FF FE";
-        return false;
-    }
-    if (bytes.size() % 2 != 0) {
-        la8os = "odd number of bytes";
+    if (!bytes.starts_with("\xFF\xFE") || bytes.size() % 2 != 0) {
+        la8os = "the file is not a byte-order mark FF FE followed by whole UTF-16 code units";
         return false;
     }
     keimevo.clear();
     for (std::size_t i = 2; i < bytes.size(); i += 2)
         keimevo += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
-    for (std::size_t i = 0; i < keimevo.size(); ++i) {
-        const char16_t c = keimevo[i];
-        if (c == 0xFEFF || c == 0xFFFE) {
-            la8os = "a second byte-order mark at code unit " + std::to_string(i);
-            return false;
-        }
-        if (c >= 0xD800 && c <= 0xDBFF) {
-            if (i + 1 >= keimevo.size() || keimevo[i + 1] < 0xDC00 || keimevo[i + 1] > 0xDFFF) {
-                la8os = "unpaired surrogate at code unit " + std::to_string(i);
-                return false;
-            }
-            ++i;
-        } else if (c >= 0xDC00 && c <= 0xDFFF) {
-            la8os = "unpaired surrogate at code unit " + std::to_string(i);
-            return false;
-        }
-    }
-    return true;
-}
-
-struct TApotelesma {
-    std::string e3odos, la8n;
-    int kwdikos;
-};
-
-TApotelesma Ektelese(const QStringList& orismata, const std::string& eisodos)
-{
-    std::istringstream in(eisodos);
-    std::ostringstream out, err;
-    const int kwdikos = kalmira::GrammnEvtolwv(orismata, in, out, err, false);
-    return {out.str(), err.str(), kwdikos};
+    if (keimevo.find_first_of(u"\uFEFF\uFFFE") != std::u16string::npos)
+        la8os = "a second byte-order mark";
+    else if (!QStringView(keimevo).isValidUtf16())
+        la8os = "an unpaired surrogate";
+    return la8os.empty();
 }
 
 QString Diadromn(const fs::path& arxeio) { return QString::fromStdString(arxeio.string()); }
@@ -117,21 +81,12 @@ QString Diadromn(const fs::path& arxeio) { return QString::fromStdString(arxeio.
 // Αναζήτηση_δυαδική becomes Avazntnsn_duadikn.
 std::string OvomaDokimns(const testing::TestParamInfo<fs::path>& info)
 {
-    static const char* const Latinika = "ABGDEZN8IKLMV3OPR?STUFXCW";  // Α to Ω, with ς's gap at Ρ+1
+    static const char* const Latinika = "ABGDEZN8IKLMV3OPR_STUFXCW";  // Α to Ω, with ς's gap at Ρ+1
     std::string ovoma;
     for (char16_t c : kalmira::ApoUtf8(info.param.stem().string())) {
-        if (c < 0x80 && std::isalnum(static_cast<unsigned char>(c))) {
-            ovoma += static_cast<char>(c);
-        } else if (kalmira::EivaiEllnvikoGramma(c)) {
-            const char16_t kefalaio = kalmira::KefalaioXwrisTovo(c);
-            char gramma = kefalaio >= u'Α' && kefalaio <= u'Ω' ? Latinika[kefalaio - u'Α'] : '_';
-            if (gramma == '?')
-                gramma = '_';
-            const bool mikro = c >= 0x03AC;
-            ovoma += mikro ? static_cast<char>(std::tolower(static_cast<unsigned char>(gramma))) : gramma;
-        } else {
-            ovoma += '_';
-        }
+        const char16_t k = kalmira::KefalaioXwrisTovo(c);
+        const char gramma = c < 0x80 && std::isalnum(c) ? static_cast<char>(c) : k >= u'Α' && k <= u'Ω' ? Latinika[k - u'Α'] : '_';
+        ovoma += c >= 0x03AC && kalmira::EivaiEllnvikoGramma(c) ? static_cast<char>(std::tolower(gramma)) : gramma;
     }
     return ovoma;
 }
@@ -141,31 +96,15 @@ protected:
     void SetUp() override { kalmira::OriseDekadikoDiaxwristiko(u','); }
 };
 
-TEST_P(Paradeigma, Apo8nkeumenoSeUtf16LEMeCRLF)
-{
-    const std::string bytes = DiabaseOlo(GetParam());
-    std::u16string keimevo;
-    std::string la8os;
-    ASSERT_TRUE(ApokwdikopoinsnUtf16LE(bytes, keimevo, la8os)) << la8os;
-    ASSERT_GE(keimevo.size(), 2u) << "empty program";
-    EXPECT_TRUE(keimevo.ends_with(u"\r\n")) << "the last line must end in CR LF";
-    int grammn = 1;
-    for (std::size_t i = 0; i < keimevo.size(); ++i) {
-        if (keimevo[i] == u'\r' && (i + 1 == keimevo.size() || keimevo[i + 1] != u'\n'))
-            FAIL() << "CR without LF on line " << grammn;
-        if (keimevo[i] == u'\n') {
-            if (i == 0 || keimevo[i - 1] != u'\r')
-                FAIL() << "LF without CR on line " << grammn;
-            ++grammn;
-        }
-    }
-}
-
-TEST_P(Paradeigma, EivaiNdnKavoviko)
+TEST_P(Paradeigma, Apo8nkeumenoSeUtf16LEMeCRLFKaiNdnKavoviko)
 {
     std::u16string keimevo;
     std::string la8os;
     ASSERT_TRUE(ApokwdikopoinsnUtf16LE(DiabaseOlo(GetParam()), keimevo, la8os)) << la8os;
+    EXPECT_TRUE(keimevo.ends_with(u"\r\n")) << "the last line must end in CR LF";
+    const QString xwrisCRLF = QString::fromStdU16String(keimevo).remove(QStringLiteral("\r\n"));
+    EXPECT_FALSE(xwrisCRLF.contains(u'\r') || xwrisCRLF.contains(u'\n')) << "a line break other than CR LF";
+
     const TApotelesma elegxos = Ektelese({QStringLiteral("check"), Diadromn(GetParam())}, {});
     ASSERT_EQ(elegxos.kwdikos, kalmira::ke3Epituxia) << elegxos.la8n;
     EXPECT_EQ(elegxos.la8n, "");
@@ -197,15 +136,20 @@ TEST(Paradeigmata, YparxouvGiaKa8eEvtolnKaiToKalwsorisma)
     ASSERT_FALSE(paradeigmata.empty()) << "no examples in " << FakelosParadeigmatwv().string();
     EXPECT_TRUE(fs::exists(FakelosParadeigmatwv() / ("Καλωσόρισμα" + Kataln3n)));
 
-    // The start of a canonical line (after its indentation) for each statement and section.
-    const std::vector<std::string> tupoi = {"ακέραιες: ", "πραγματικές: ", "χαρακτήρες: ", "λογικές: "};
-    std::vector<std::string> arxes = {"Σταθερές", "Μεταβλητές", "Διάβασε ", "Γράψε ", "Αν ", "αλλιώς_αν ", "αλλιώς",
-                                      "Επίλεξε ", "περίπτωση αλλιώς:", "Όσο ", "Για ", "Αρχή_επανάληψης",
-                                      "μέχρις_ότου "};
-    arxes.insert(arxes.end(), tupoi.begin(), tupoi.end());
-    std::set<std::string> vre8nkav;
-    bool pivakas = false, deuternDiastasn = false, arvntikoBnma = false, pragmatikoBnma = false, diastnma = false,
-         ana8esn = false;
+    // What at least one canonical line of the examples, its indentation removed, must match.
+    std::vector<std::pair<std::string, std::regex>> anagkes;
+    for (std::string arxn : {"Σταθερές", "Μεταβλητές", "Διάβασε ", "Γράψε ", "Αν ", "αλλιώς_αν ", "αλλιώς", "Επίλεξε ",
+                             "περίπτωση αλλιώς:", "Όσο ", "Για ", "Αρχή_επανάληψης", "μέχρις_ότου ", "ακέραιες: ",
+                             "πραγματικές: ", "χαρακτήρες: ", "λογικές: "})
+        anagkes.emplace_back("a line starting with «" + arxn + "»", std::regex("^" + arxn));
+    const std::string dnlwsn = "^(ακέραιες|πραγματικές|χαρακτήρες|λογικές): ";
+    anagkes.emplace_back("an array", std::regex(dnlwsn + ".*\\["));
+    anagkes.emplace_back("a two-dimensional array", std::regex(dnlwsn + "[^[]*\\[[^\\]]*, "));
+    anagkes.emplace_back("a Για with a negative step", std::regex("^Για .* με_βήμα -"));
+    anagkes.emplace_back("a Για with a real step", std::regex("^Για .* με_βήμα .*,"));
+    anagkes.emplace_back("a range of values in a case", std::regex("^περίπτωση .* \\.\\. "));
+    anagkes.emplace_back("an assignment", std::regex(" ← "));
+    std::vector<bool> vre8nke(anagkes.size());
     for (const fs::path& p : paradeigmata) {
         std::u16string keimevo;
         std::string la8os;
@@ -213,34 +157,13 @@ TEST(Paradeigmata, YparxouvGiaKa8eEvtolnKaiToKalwsorisma)
             continue;  // reported by the example's own tests
         std::istringstream grammes(XwrisCR(kalmira::SeUtf8(keimevo)));
         for (std::string grammn; std::getline(grammes, grammn);) {
-            const std::string g = grammn.substr(std::min(grammn.find_first_not_of(' '), grammn.size()));
-            auto arxizeiMe = [&g](const std::string& arxn) { return g.rfind(arxn, 0) == 0; };
-            auto periexei = [&g](const std::string& kati) { return g.find(kati) != std::string::npos; };
-            for (const std::string& arxn : arxes)
-                if (arxizeiMe(arxn))
-                    vre8nkav.insert(arxn);
-            if (std::any_of(tupoi.begin(), tupoi.end(), arxizeiMe) && periexei("[")) {
-                pivakas = true;
-                const std::size_t agkuln = g.find('[');
-                deuternDiastasn = deuternDiastasn || g.find(", ", agkuln) < g.find(']', agkuln);
-            }
-            if (arxizeiMe("Για ") && periexei(" με_βήμα ")) {
-                const std::string bnma = g.substr(g.find(" με_βήμα ") + std::string(" με_βήμα ").size());
-                arvntikoBnma = arvntikoBnma || bnma.rfind('-', 0) == 0;
-                pragmatikoBnma = pragmatikoBnma || bnma.find(',') != std::string::npos;
-            }
-            diastnma = diastnma || (arxizeiMe("περίπτωση ") && periexei(" .. "));
-            ana8esn = ana8esn || periexei(" ← ");
+            grammn.erase(0, grammn.find_first_not_of(' '));
+            for (std::size_t i = 0; i < anagkes.size(); ++i)
+                vre8nke[i] = vre8nke[i] || std::regex_search(grammn, anagkes[i].second);
         }
     }
-    for (const std::string& arxn : arxes)
-        EXPECT_TRUE(vre8nkav.count(arxn)) << "no example has a line starting with «" << arxn << "»";
-    EXPECT_TRUE(pivakas) << "no example declares an array";
-    EXPECT_TRUE(deuternDiastasn) << "no example declares a two-dimensional array";
-    EXPECT_TRUE(arvntikoBnma) << "no example has a Για with a negative step";
-    EXPECT_TRUE(pragmatikoBnma) << "no example has a Για with a real step";
-    EXPECT_TRUE(diastnma) << "no example has a range of values in a case";
-    EXPECT_TRUE(ana8esn) << "no example has an assignment";
+    for (std::size_t i = 0; i < anagkes.size(); ++i)
+        EXPECT_TRUE(vre8nke[i]) << "no example has " << anagkes[i].first;
 }
 
 // Every input and expected screen belongs to an example: a misspelt name would leave an example

@@ -5,98 +5,61 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <QStringList>
-
-#include "cli/uGrammnEvtolwv.h"
+#include "Voithitika.h"
 #include "core/uTupoiDedomevwv.h"
 
 namespace fs = std::filesystem;
+using namespace voithitika;
 
 namespace {
 
 struct TPerilnpsn {
-    std::vector<std::string> e3odos, la8n, eisodos;
+    std::vector<std::string> e3odos, la8n;
+    std::string eisodos;
     QStringList parametroi;
     int kwdikos = 0;
     bool elegxos = false;
 };
 
-struct TApotelesma {
-    std::string e3odos, la8n;
-    int kwdikos;
-};
-
-std::string DiabaseOlo(const fs::path& arxeio)
-{
-    std::ifstream in(arxeio, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
+// The lines of a text, each without its line end.
 std::vector<std::string> Grammes(const std::string& keimevo)
 {
     std::vector<std::string> grammes;
     std::stringstream s(keimevo);
-    std::string grammn;
-    while (std::getline(s, grammn)) {
-        if (!grammn.empty() && grammn.back() == '\r')
-            grammn.pop_back();
-        grammes.push_back(grammn);
-    }
+    for (std::string grammn; std::getline(s, grammn);)
+        grammes.push_back(grammn.ends_with('\r') ? grammn.substr(0, grammn.size() - 1) : grammn);
     return grammes;
-}
-
-// The directive of a comment line "! name: value"; false for other lines.
-bool Odngia(const std::string& grammn, const std::string& ovoma, std::string& timn)
-{
-    std::size_t i = grammn.find_first_not_of(' ');
-    if (i == std::string::npos || grammn.compare(i, 2, "! ") != 0)
-        return false;
-    i += 2;
-    const std::string prefix = ovoma + ":";
-    if (grammn.compare(i, prefix.size(), prefix) != 0)
-        return false;
-    timn = grammn.substr(i + prefix.size());
-    if (!timn.empty() && timn[0] == ' ')
-        timn.erase(0, 1);
-    return true;
 }
 
 TPerilnpsn DiabasePerilnpsn(const fs::path& arxeio)
 {
+    // A comment line "! name: value"; one blank after the colon is not part of the value.
+    static const std::regex odngia(R"(^ *! (expect|expect stderr|expect exit|stdin|args|mode): ?(.*)$)");
     TPerilnpsn p;
     for (const std::string& grammn : Grammes(DiabaseOlo(arxeio))) {
-        std::string timn;
-        if (Odngia(grammn, "expect", timn))
+        std::smatch m;
+        if (!std::regex_match(grammn, m, odngia))
+            continue;
+        const std::string ovoma = m[1], timn = m[2];
+        if (ovoma == "expect")
             p.e3odos.push_back(timn);
-        else if (Odngia(grammn, "expect stderr", timn))
+        else if (ovoma == "expect stderr")
             p.la8n.push_back(timn);
-        else if (Odngia(grammn, "expect exit", timn))
+        else if (ovoma == "expect exit")
             p.kwdikos = std::stoi(timn);
-        else if (Odngia(grammn, "stdin", timn))
-            p.eisodos.push_back(timn);
-        else if (Odngia(grammn, "args", timn))
+        else if (ovoma == "stdin")
+            p.eisodos += timn + "\n";
+        else if (ovoma == "args")
             p.parametroi += QString::fromStdString(timn).split(u' ', Qt::SkipEmptyParts);
-        else if (Odngia(grammn, "mode", timn))
+        else
             p.elegxos = timn == "check";
     }
     return p;
-}
-
-TApotelesma Ektelese(const QStringList& orismata, const std::vector<std::string>& eisodos)
-{
-    std::string keimevo;
-    for (const std::string& grammn : eisodos)
-        keimevo += grammn + "\n";
-    std::istringstream in(keimevo);
-    std::ostringstream out, err;
-    int kwdikos = kalmira::GrammnEvtolwv(orismata, in, out, err, false);
-    return {out.str(), err.str(), kwdikos};
 }
 
 // Replaces the program's path by "FILE" so that expectations do not depend on where tests run.

@@ -1,0 +1,74 @@
+// Helpers shared by the unit tests of the language: texts, declarations, parsing one expression,
+// and catching an error's message.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/uSarwtnsEkfrasewv.h"
+#include "core/uTupoiDedomevwv.h"
+#include "front/uLa8os.h"
+#include "front/uLektikosAvalutns.h"
+
+namespace voithitika {
+
+using namespace kalmira;
+
+inline std::string U8(std::u16string_view s) { return SeUtf8(s); }
+inline std::u16string U16(std::string_view s) { return ApoUtf8(s); }
+
+// The text `s` written `n` times.
+inline std::u16string Epanalnpsn(std::u16string_view s, int n)
+{
+    std::u16string r;
+    for (int i = 0; i < n; ++i)
+        r += s;
+    return r;
+}
+
+using TOria = std::vector<std::pair<std::int32_t, std::int32_t>>;
+
+// Declarations added to a table, each returned as its own kind.
+inline TMetablntn& Metablntn(TPivakasAvagvwristikwv& p, std::u16string ovoma, TTuposDedomevwv tupos)
+{
+    return static_cast<TMetablntn&>(p.Add(std::make_unique<TMetablntn>(std::move(ovoma), tupos)));
+}
+inline TMetablntnPivakas& Pivakas(TPivakasAvagvwristikwv& p, std::u16string ovoma, TTuposDedomevwv tupos, TOria oria)
+{
+    return static_cast<TMetablntnPivakas&>(p.Add(std::make_unique<TMetablntnPivakas>(std::move(ovoma), tupos, std::move(oria))));
+}
+inline TOvomasmevnSta8era& Sta8era(TPivakasAvagvwristikwv& p, std::u16string ovoma, TTimn timn)
+{
+    return static_cast<TOvomasmevnSta8era&>(p.Add(std::make_unique<TOvomasmevnSta8era>(std::move(ovoma), std::move(timn))));
+}
+
+// Parses a whole text, operators normalised, as one expression; the text must be used up.
+inline std::unique_ptr<TEkfrasn> Diabase(TPivakasAvagvwristikwv& pivakas, std::u16string_view keimevo)
+{
+    TLektikosAvalutns lektikos(MetatropnTelestwv(keimevo), nullptr);
+    lektikos.EpomevnLe3n();
+    std::unique_ptr<TEkfrasn> e = TSarwtnsEkfrasewv(lektikos, pivakas).DiabaseEkfrasn();
+    EXPECT_EQ(lektikos.Le3n().Eidos, lxTelos) << U8(keimevo) << " was not read to its end";
+    return e;
+}
+
+// The message of the expected kind of error that `f` raises, or a text that says what happened.
+template <class E, class F>
+std::string La8os(F&& f)
+{
+    try {
+        f();
+    } catch (const E& e) {
+        return U8(e.Mnvuma());
+    } catch (const std::exception& e) {
+        return std::string("another kind of error: ") + e.what();
+    }
+    return "no error";
+}
+
+}  // namespace voithitika
