@@ -249,6 +249,24 @@ void TEvtolnAva8esnTimns::Metaglwttise(TPlaisioMetaglwttisns& p)
     p.Evtoles.Katoxurwsn(std::move(evtoln));
 }
 
+// The keyword of Διάβασε or Γράψε, then items separated by commas, each read by `stoixeio` after
+// the lexer has moved past the keyword or the comma; the text is the keyword and the items' texts
+// joined by ", ".
+template <class F>
+static void DiabaseLista(TPlaisioMetaglwttisns& p, TEvtoln& evtoln, std::u16string_view le3n, TListaEkfrasewv& lista, F stoixeio)
+{
+    evtoln.Pros8eseKwdika(le3n, egAutomatn, p.Evtoles);
+    for (;;) {
+        p.Epomevn();
+        std::unique_ptr<TEkfrasn> ekfrasn = stoixeio();
+        evtoln.Pros8eseKwdika(ekfrasn->Keimevo(), egAutomatn, p.Evtoles);
+        lista.Pros8nkn(std::move(ekfrasn));
+        if (p.Eidos() != lxKomma)
+            break;
+        evtoln.Pros8eseKwdika(u", ", egAutomatn, p.Evtoles);
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Διάβασε
 
@@ -415,9 +433,7 @@ TEvtoln* TEvtolnDiabase::Ektelesn()
 void TEvtolnDiabase::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnDiabase>(p.OnDiabase);
-    evtoln->Pros8eseKwdika(u"Διάβασε ", egAutomatn, p.Evtoles);
-    for (;;) {
-        p.Epomevn();
+    DiabaseLista(p, *evtoln, u"Διάβασε ", evtoln->Metablntes, [&p] {
         if (p.Eidos() != lxAvagvwristiko)
             throw ESuvtaktikoLa8os(u"Στην εντολή «Διάβασε» επιτρέπονται μόνο μεταβλητές");
         std::unique_ptr<TEkfrasn> metablntn = p.Sarwtns.DiabaseStoixeio();
@@ -425,12 +441,8 @@ void TEvtolnDiabase::Metaglwttise(TPlaisioMetaglwttisns& p)
             throw ESuvtaktikoLa8os(Morfh(u"Η σταθερά «%s» δεν είναι δυνατόν να διαβαστεί", {metablntn->Keimevo()}));
         if (metablntn->Tupos == tdLogikos)
             throw ESuvtaktikoLa8os(Morfh(u"Δεν είναι δυνατό να διαβαστεί η λογική μεταβλητή «%s»", {metablntn->Keimevo()}));
-        evtoln->Pros8eseKwdika(metablntn->Keimevo(), egAutomatn, p.Evtoles);
-        evtoln->Metablntes.Pros8nkn(std::move(metablntn));
-        if (p.Eidos() != lxKomma)
-            break;
-        evtoln->Pros8eseKwdika(u", ", egAutomatn, p.Evtoles);
-    }
+        return metablntn;
+    });
     p.Evtoles.Katoxurwsn(std::move(evtoln));
 }
 
@@ -458,16 +470,7 @@ TEvtoln* TEvtolnGrace::Ektelesn()
 void TEvtolnGrace::Metaglwttise(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnGrace>(p.OnGrace);
-    evtoln->Pros8eseKwdika(u"Γράψε ", egAutomatn, p.Evtoles);
-    for (;;) {
-        p.Epomevn();
-        std::unique_ptr<TEkfrasn> ekfrasn = p.Sarwtns.DiabaseEkfrasn();
-        evtoln->Pros8eseKwdika(ekfrasn->Keimevo(), egAutomatn, p.Evtoles);
-        evtoln->Ekfraseis.Pros8nkn(std::move(ekfrasn));
-        if (p.Eidos() != lxKomma)
-            break;
-        evtoln->Pros8eseKwdika(u", ", egAutomatn, p.Evtoles);
-    }
+    DiabaseLista(p, *evtoln, u"Γράψε ", evtoln->Ekfraseis, [&p] { return p.Sarwtns.DiabaseEkfrasn(); });
     p.Evtoles.Katoxurwsn(std::move(evtoln));
 }
 

@@ -17,8 +17,7 @@ void TEvtolnOso::Metaglwttise(TPlaisioMetaglwttisns& p)
         throw ESuvtaktikoLa8os(Morfh(u"Περίμενα την δεσμευμένη λέξη «επανάλαβε» αλλά βρήκα «%s»", {KeimevoLe3ns(p)}));
     evtoln->Pros8eseKwdika(u" επανάλαβε", egAutomatn, p.Evtoles);
     p.Epomevn();
-    TEvtoln* oso = p.Evtoles.Katoxurwsn(std::move(evtoln));
-    p.Evtoles.Avoigma(oso);
+    p.Evtoles.Avoigma(p.Evtoles.Katoxurwsn(std::move(evtoln)));
 }
 
 // EndLoop -> "τέλος_επανάληψης": the loop's test jumps here when it fails, and the end of the body
@@ -38,8 +37,7 @@ void TEvtolnArxnEpavalncns::Metaglwttise(TPlaisioMetaglwttisns& p)
     auto evtoln = std::make_unique<TEvtolnArxnEpavalncns>();
     evtoln->Pros8eseKwdika(u"Αρχή_επανάληψης", egAutomatn, p.Evtoles);
     p.Epomevn();
-    TEvtoln* arxn = p.Evtoles.Katoxurwsn(std::move(evtoln));
-    p.Evtoles.Avoigma(arxn);
+    p.Evtoles.Avoigma(p.Evtoles.Katoxurwsn(std::move(evtoln)));
 }
 
 // Until -> "μέχρις_ότου" condition: a false condition goes back to the first statement of the body.
@@ -115,8 +113,7 @@ void TEvtolnGia::Metaglwttise(TPlaisioMetaglwttisns& p)
     } else {
         gia->Bnma = std::make_unique<TEkfrasnSta8eras>(TTimn::ApoAkeraio(1));
     }
-    TEvtoln* evtoln = p.Evtoles.Katoxurwsn(std::move(gia));
-    p.Evtoles.Avoigma(evtoln);
+    p.Evtoles.Avoigma(p.Evtoles.Katoxurwsn(std::move(gia)));
 }
 
 static bool EivaiMndev(const TTimn& timn)
