@@ -4,7 +4,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(g++ make cmake libgtest-dev qt6-base-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
+packages=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do
