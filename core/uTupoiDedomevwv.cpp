@@ -207,20 +207,45 @@ std::u16string KeimevoPragmatikou(double timn)
 
 std::u16string KeimevoPragmatiknsSta8eras(double timn)
 {
-    char buffer[400];
-    auto [telos, la8os] = std::to_chars(buffer, buffer + sizeof buffer, timn, std::chars_format::fixed);
+    // The shortest digits that read back come from the scientific form, d.ddd e±xx; they are then
+    // laid out positionally. The fixed form is not used: for large values it writes the double's
+    // exact binary value (1E24 as 999999999999999983222784) instead of the digits the pupil wrote.
+    char buffer[64];
+    const char* const telos = std::to_chars(buffer, buffer + sizeof buffer, timn, std::chars_format::scientific).ptr;
+    const char* p = buffer;
     std::u16string apotelesma;
-    bool teleia = false;
-    for (char* p = buffer; p != telos; ++p) {
-        if (*p == '.') {
-            teleia = true;
-            apotelesma += u',';
-        } else {
-            apotelesma += static_cast<char16_t>(*p);
-        }
+    if (p != telos && *p == '-') {
+        apotelesma += u'-';
+        ++p;
     }
-    if (!teleia)
+    std::string pshfia;
+    for (; p != telos && *p != 'e'; ++p)
+        if (*p != '.')
+            pshfia += *p;
+    if (p == telos) {
+        // No exponent: infinity or not a number. The reader never makes one, but the text must
+        // still say what it holds.
+        apotelesma.append(pshfia.begin(), pshfia.end());
+        return apotelesma;
+    }
+    int ek8etns = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), telos, ek8etns);
+    // Digits before the comma: the value is 0.pshfia times ten to this.
+    const int akeraia = ek8etns + 1;
+    const int plnr8os = static_cast<int>(pshfia.size());
+    if (akeraia <= 0) {
+        apotelesma += u"0,";
+        apotelesma.append(static_cast<std::size_t>(-akeraia), u'0');
+        apotelesma.append(pshfia.begin(), pshfia.end());
+    } else if (akeraia >= plnr8os) {
+        apotelesma.append(pshfia.begin(), pshfia.end());
+        apotelesma.append(static_cast<std::size_t>(akeraia - plnr8os), u'0');
         apotelesma += u",0";
+    } else {
+        apotelesma.append(pshfia.begin(), pshfia.begin() + akeraia);
+        apotelesma += u',';
+        apotelesma.append(pshfia.begin() + akeraia, pshfia.end());
+    }
     return apotelesma;
 }
 

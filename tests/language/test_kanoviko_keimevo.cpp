@@ -2,6 +2,12 @@
 // these texts into the pupil's program, and a listing must never change what it computes.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
@@ -215,6 +221,93 @@ TEST_F(KanovikoKeimevo, PragmatikesSta8eresKratouvTnnTimnTous)
     EXPECT_EQ(U8(KeimevoPragmatiknsSta8eras(1e20)), "100000000000000000000,0");
     EXPECT_EQ(U8(KeimevoPragmatiknsSta8eras(0.000001)), "0,000001");
     EXPECT_EQ(Diabase(pivakas_, KeimevoPragmatiknsSta8eras(1e300))->Pragmatikos(), 1e300);
+}
+
+// A real literal is listed with the shortest digits that read back to its double, laid out
+// positionally, however many digits that takes; large values must not turn into the double's
+// exact binary expansion, and the listing must compile to the same tree again.
+TEST_F(KanovikoKeimevo, PragmatikesSta8eresMeTaLigoteraPshfia)
+{
+    std::vector<std::pair<std::string, std::string>> periptwseis;
+    for (int k = 0; k <= 30; ++k) {
+        const std::string dunamn = "1" + std::string(k, '0') + ",0", arnntikn = "0," + std::string(k, '0') + "1";
+        periptwseis.push_back({dunamn, dunamn});
+        periptwseis.push_back({arnntikn, arnntikn});
+    }
+    char akribes[400];
+    *std::to_chars(akribes, akribes + sizeof akribes - 1, std::numeric_limits<double>::max(), std::chars_format::fixed, 0).ptr = '\0';
+    const std::string megisto = "17976931348623157" + std::string(292, '0') + ",0";
+    periptwseis.insert(periptwseis.end(), {
+        {"100000000000000010000000,0", "100000000000000010000000,0"},  // 1E23 and the double after it
+        {"100000000000000000000000,0", "100000000000000000000000,0"},
+        {"9007199254740991,0", "9007199254740991,0"},  // 2^53 - 1, 2^53, 2^53 + 1
+        {"9007199254740992,0", "9007199254740992,0"},
+        {"9007199254740993,0", "9007199254740992,0"},
+        {"9223372036854775808,0", "9223372036854776000,0"},  // 2^63
+        {"0,30000000000000004", "0,30000000000000004"},      // 0,1 + 0,2
+        {"0,30000000000000001", "0,3"},
+        {"0,1+0,2", "0,1+0,2"},
+        {"1,0000000000000002", "1,0000000000000002"},
+        {"3,14159265358979323", "3,141592653589793"},
+        {"123456789,125", "123456789,125"},
+        // Expansions that older listings wrote read back as the same doubles, listed by their shortest digits.
+        {"999999999999999983222784,0", "1000000000000000000000000,0"},
+        {"10000000000000000905969664,0", "10000000000000000000000000,0"},
+        {"100000000000000008388608,0", "100000000000000010000000,0"},
+        {std::string(akribes) + ",0", megisto},
+        {megisto, megisto},
+        {"0," + std::string(307, '0') + "22250738585072014", "0," + std::string(307, '0') + "22250738585072014"},  // smallest normal
+        {"0," + std::string(323, '0') + "5", "0," + std::string(323, '0') + "5"},  // smallest of all
+        {"0," + std::string(323, '0') + "4940656458412465441765687928682213723651", "0," + std::string(323, '0') + "5"},
+    });
+    for (const auto& [pnyh, keimevo] : periptwseis) {
+        SCOPED_TRACE(pnyh);
+        std::unique_ptr<TEkfrasn> dentro = Diabase(pivakas_, U16(pnyh));
+        EXPECT_EQ(U8(dentro->Keimevo()), keimevo);
+        std::unique_ptr<TEkfrasn> pali = Diabase(pivakas_, dentro->Keimevo());
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(pali->Pragmatikos()), std::bit_cast<std::uint64_t>(dentro->Pragmatikos()));
+        EXPECT_EQ(pali->Keimevo(), dentro->Keimevo());
+    }
+    EXPECT_EQ(Diabase(pivakas_, U16(megisto))->Pragmatikos(), std::numeric_limits<double>::max());
+    EXPECT_EQ(Diabase(pivakas_, u"0," + std::u16string(323, u'0') + u"5")->Pragmatikos(), std::numeric_limits<double>::denorm_min());
+}
+
+// Over random doubles of every magnitude, and over short decimals, the text reads back to the
+// same double and has as few significant digits as any decimal that does.
+TEST_F(KanovikoKeimevo, PragmatikesSta8eresTuxaiesTimes)
+{
+    auto elaxistaPshfia = [](double d) {
+        char buf[64];
+        for (int p = 1;; ++p) {
+            std::snprintf(buf, sizeof buf, "%.*e", p - 1, d);
+            if (std::strtod(buf, nullptr) == d)
+                return p;
+        }
+    };
+    std::uniform_int_distribution<std::uint64_t> bits(1, 0x7FEFFFFFFFFFFFFFull);  // every finite positive double
+    std::uniform_int_distribution<std::int64_t> mantissa(1, 99999999);
+    std::uniform_int_distribution<int> ek8etns(-40, 40);
+    for (int i = 0; i < 4000; ++i) {
+        double d;
+        if (i % 2 == 0) {
+            d = std::bit_cast<double>(bits(tuxaioi_));
+        } else {
+            const std::string dekadikos = std::to_string(mantissa(tuxaioi_)) + "e" + std::to_string(ek8etns(tuxaioi_));
+            d = std::strtod(dekadikos.c_str(), nullptr);
+        }
+        const std::u16string keimevo = KeimevoPragmatiknsSta8eras(d);
+        SCOPED_TRACE(U8(keimevo));
+        const std::size_t koma = keimevo.find(u',');
+        ASSERT_NE(koma, std::u16string::npos);
+        ASSERT_LT(koma + 1, keimevo.size());
+        ASSERT_EQ(keimevo.find_first_not_of(u"0123456789,"), std::u16string::npos);
+        ASSERT_TRUE(koma == 1 || keimevo[0] != u'0') << "leading zero";
+        std::u16string pshfia = keimevo.substr(0, koma) + keimevo.substr(koma + 1);
+        pshfia.erase(0, pshfia.find_first_not_of(u'0'));
+        pshfia.erase(pshfia.find_last_not_of(u'0') + 1);
+        EXPECT_EQ(static_cast<int>(pshfia.size()), elaxistaPshfia(d));
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(Diabase(pivakas_, keimevo)->Pragmatikos()), std::bit_cast<std::uint64_t>(d));
+    }
 }
 
 // Elements whose index is a variable plus or minus a constant are read in place; they must behave
