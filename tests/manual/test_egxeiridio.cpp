@@ -233,7 +233,7 @@ TEST_P(ManualPage, IsAccessibleGreekHtml)
     EXPECT_FALSE(utf8.hasError()) << "not UTF-8";
     EXPECT_TRUE(selida_.startsWith(u"<!DOCTYPE html>\n<html lang=\"el\">"));
     EXPECT_TRUE(selida_.contains(u"<meta charset=\"utf-8\">"));
-    EXPECT_TRUE(selida_.contains(u"<link rel=\"stylesheet\" href=\"style.css\">"));
+    EXPECT_TRUE(selida_.contains(u"<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\">"));
     EXPECT_TRUE(selida_.contains(QRegularExpression(QStringLiteral("<title>[^<]+</title>"))));
     EXPECT_TRUE(selida_.contains(QRegularExpression(QStringLiteral("<nav [^>]*>.*<a href=\"index.htm\">.*</nav>"),
                                                     QRegularExpression::DotMatchesEverythingOption)) ||
