@@ -132,11 +132,13 @@ TEST(ArxeiaProgrammatos, AposutnmevnAp08nkeusnAfnveiToPalioArxeio)
     const QByteArray palio = DiabaseBytes(diadromn);
 
     // The disk fills half way through the new text.
+    const QStringList megales(500, QStringLiteral("Γράψε 'μια μεγάλη γραμμή που δεν χωράει'"));
+    bool grafike = true;
     {
         TOrioArxeiou orio(static_cast<rlim_t>(palio.size() + 64));
-        const QStringList megales(500, QStringLiteral("Γράψε 'μια μεγάλη γραμμή που δεν χωράει'"));
-        EXPECT_FALSE(GrapseArxeioProgrammatos(diadromn, megales, la8os));
+        grafike = GrapseArxeioProgrammatos(diadromn, megales, la8os);
     }
+    EXPECT_FALSE(grafike);
     EXPECT_EQ(DiabaseBytes(diadromn), palio);
     EXPECT_TRUE(la8os.startsWith(QStringLiteral("Δεν μπόρεσα να αποθηκεύσω το αρχείο «") + diadromn + QStringLiteral("»: "))) << la8os.toStdString();
     EXPECT_FALSE(la8os.contains(QStringLiteral("rror")));
