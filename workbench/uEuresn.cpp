@@ -121,12 +121,6 @@ TEpilogesEuresns TfmAvazntnsn::Epiloges() const
     return epiloges;
 }
 
-void TfmAvazntnsn::SetEpiloges(const TEpilogesEuresns& epiloges)
-{
-    chbOlokliresLe3eis->setChecked(epiloges.OlokliresLe3eis);
-    chbTairiasmaPezwvKefalaiwv->setChecked(epiloges.TairiasmaPezwvKefalaiwv);
-}
-
 TAitnsnEuresns TfmAvazntnsn::Aitnsn(TEvergeiaEuresns evergeia) const
 {
     return {Keimevo(), KeimevoAvtikatastasns(), EpilogesAvazntnsns(Epiloges(), evergeia)};
@@ -179,12 +173,6 @@ TEpilogesEuresns TfmEuresn::Epiloges() const
     TEpilogesEuresns epiloges = TfmAvazntnsn::Epiloges();
     epiloges.ProsTaKatw = rbKatw->isChecked();
     return epiloges;
-}
-
-void TfmEuresn::SetEpiloges(const TEpilogesEuresns& epiloges)
-{
-    TfmAvazntnsn::SetEpiloges(epiloges);
-    (epiloges.ProsTaKatw ? rbKatw : rbPanw)->setChecked(true);
 }
 
 // ---------------------------------------------------------------------------------------------

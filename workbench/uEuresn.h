@@ -52,7 +52,6 @@ public:
     void SetKeimevo(const QString& keimevo);
     virtual QString KeimevoAvtikatastasns() const { return {}; }
     virtual TEpilogesEuresns Epiloges() const;
-    virtual void SetEpiloges(const TEpilogesEuresns& epiloges);
 
     QLineEdit* leKeimevo = nullptr;
     QCheckBox* chbOlokliresLe3eis = nullptr;
@@ -86,7 +85,6 @@ class TfmEuresn final : public TfmAvazntnsn {
 public:
     explicit TfmEuresn(QWidget* parent = nullptr);
     TEpilogesEuresns Epiloges() const override;
-    void SetEpiloges(const TEpilogesEuresns& epiloges) override;
 
     QRadioButton* rbPanw = nullptr;
     QRadioButton* rbKatw = nullptr;

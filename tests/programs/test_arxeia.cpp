@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -204,20 +203,6 @@ TEST(ArxeiaProgrammatos, MegalaKaiDuadikaArxeiaDevAvoigouv)
     EXPECT_TRUE(la8os.endsWith(QStringLiteral("είναι φάκελος, όχι αρχείο")));
     EXPECT_FALSE(DiabaseArxeioProgrammatos(fakelos.filePath(QStringLiteral("λείπει.καλμίρα")), keimevo, la8os));
     EXPECT_TRUE(la8os.endsWith(QStringLiteral("το αρχείο δεν υπάρχει")));
-}
-
-TEST(ArxeiaProgrammatos, AitiesLa8wvEivaiEllnvikesKaiDiaforetikes)
-{
-    QStringList aities;
-    for (int la8os = QFileDevice::ReadError; la8os <= QFileDevice::CopyError; ++la8os) {
-        const QString aitia = AitiaLa8ousArxeiou(static_cast<QFileDevice::FileError>(la8os));
-        EXPECT_FALSE(aitia.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << la8os;
-        aities += aitia;
-    }
-    aities.removeAll(QStringLiteral("συνέβη άγνωστο λάθος"));  // UnspecifiedError
-    EXPECT_EQ(aities.size(), QFileDevice::CopyError - 1);
-    aities.removeDuplicates();
-    EXPECT_EQ(aities.size(), QFileDevice::CopyError - 1);
 }
 
 TEST(ArxeiaProgrammatos, KeimevaEvtolwvArxeiou)

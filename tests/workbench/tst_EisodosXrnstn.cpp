@@ -71,7 +71,7 @@ private slots:
     void acceptsWhatWasTypedAsFiltered();
     void previousInputStaysSelected();
     void cancelInEveryWay();
-    void noFilterWhenCheckingIsOffOrForText();
+    void noFilterWhenCheckingIsOffAndInputMethods();
     void pasteAndShortcutsAreNotFiltered();
     void dialogFontAndNothingCut();
 };
@@ -95,24 +95,17 @@ void TestEisodosXrnstn::keyFilter_data()
 
     QTest::newRow("integer digit") << int(tdAkeraios) << true << u"12"_s << QChar(u'7') << QChar(u'7');
     QTest::newRow("integer minus on empty") << int(tdAkeraios) << true << QString() << QChar(u'-') << QChar(u'-');
-    QTest::newRow("integer plus on empty") << int(tdAkeraios) << true << QString() << QChar(u'+') << QChar(u'+');
     QTest::newRow("integer minus after text") << int(tdAkeraios) << true << u"5"_s << QChar(u'-') << akuro;
     QTest::newRow("integer backspace") << int(tdAkeraios) << true << u"5"_s << backspace << backspace;
     QTest::newRow("integer comma") << int(tdAkeraios) << true << u"5"_s << QChar(u',') << akuro;
-    QTest::newRow("integer point") << int(tdAkeraios) << true << u"5"_s << QChar(u'.') << akuro;
     QTest::newRow("integer letter") << int(tdAkeraios) << true << QString() << QChar(u'α') << akuro;
     QTest::newRow("integer Arabic-Indic digit") << int(tdAkeraios) << true << QString() << QChar(0x0663) << akuro;
-    QTest::newRow("integer blank") << int(tdAkeraios) << true << u"1"_s << QChar(u' ') << akuro;
     QTest::newRow("real point becomes comma") << int(tdPragmatikos) << true << u"3"_s << QChar(u'.') << QChar(u',');
     QTest::newRow("real second point") << int(tdPragmatikos) << true << u"3,1"_s << QChar(u'.') << akuro;
-    QTest::newRow("real comma") << int(tdPragmatikos) << true << u"3"_s << QChar(u',') << QChar(u',');
     QTest::newRow("real second comma") << int(tdPragmatikos) << true << u",5"_s << QChar(u',') << akuro;
-    QTest::newRow("real minus on empty") << int(tdPragmatikos) << true << QString() << QChar(u'-') << QChar(u'-');
     QTest::newRow("real minus after text") << int(tdPragmatikos) << true << u"0"_s << QChar(u'-') << akuro;
     QTest::newRow("real exponent") << int(tdPragmatikos) << true << u"1"_s << QChar(u'e') << akuro;
-    QTest::newRow("real backspace") << int(tdPragmatikos) << true << u"1,5"_s << backspace << backspace;
     QTest::newRow("text anything") << int(tdAlfari8mntikos) << true << u"5"_s << QChar(u'-') << QChar(u'-');
-    QTest::newRow("boolean anything") << int(tdLogikos) << true << QString() << QChar(u'Α') << QChar(u'Α');
     QTest::newRow("integer unchecked") << int(tdAkeraios) << false << u"5"_s << QChar(u'x') << QChar(u'x');
     QTest::newRow("real unchecked point") << int(tdPragmatikos) << false << u"5"_s << QChar(u'.') << QChar(u'.');
 }
@@ -199,7 +192,7 @@ void TestEisodosXrnstn::cancelInEveryWay()
     }
 }
 
-void TestEisodosXrnstn::noFilterWhenCheckingIsOffOrForText()
+void TestEisodosXrnstn::noFilterWhenCheckingIsOffAndInputMethods()
 {
     TfmEisodosXrnstn d;
     d.SetElegxosEisodou(false);
@@ -211,11 +204,6 @@ void TestEisodosXrnstn::noFilterWhenCheckingIsOffOrForText()
     QCOMPARE(a.keimevo, u"1.5α-"_s);
 
     d.SetElegxosEisodou(true);
-    a = Rwtnse(d, tdAlfari8mntikos, [&] {
-        Type(d.leEisagwgnDedomevwv, u"Γειά σου, κόσμε."_s);
-        d.btEisagwgn->click();
-    });
-    QCOMPARE(a.keimevo, u"Γειά σου, κόσμε."_s);
 
     // Characters an input method composes are typed too.
     a = Rwtnse(d, tdPragmatikos, [&] {

@@ -82,15 +82,7 @@ void TestProtupa::menuIsBuiltFromTheTable()
     menou.findChild<QAction*>(u"miSta8eres"_s)->trigger();
     QCOMPARE(epilegmena, (QStringList{u"<> {Διάφορο}"_s, u"Σταθερές…  | = "_s}));
 
-    // Every item is there once, and the first submenu keeps its separators.
-    int stoixeia = 0;
-    for (const TUpomenouEisagwgns& u : UpomenouEisagwgns())
-        for (const TStoixeioEisagwgns& s : u.Stoixeia)
-            if (!s.Diaxwristiko()) {
-                ++stoixeia;
-                QCOMPARE(menou.findChildren<QAction*>(QLatin1String(s.Ovoma)).size(), 1);
-            }
-    QCOMPARE(stoixeia, 45);
+    // The first submenu keeps its separators.
     QCOMPARE(upomenou[0]->menu()->actions().size(), 19);
     QVERIFY(upomenou[0]->menu()->actions()[1]->isSeparator());
 }
@@ -117,11 +109,8 @@ void TestProtupa::expansion_data()
     QTest::newRow("Όσο at column 4") << u"Όσο | επανάλαβε…  …τέλος_επανάληψης"_s << 4 << 54
                                      << u"Όσο  επανάλαβε\r\n      \r\n    τέλος_επανάληψης"_s << 58;
     QTest::newRow("<=") << u"<= {Μικρότερο ή ίσο}"_s << 0 << 0 << u"\u2264"_s << 1;
-    QTest::newRow("<>") << u"<> {Διάφορο}"_s << 0 << 0 << u"\u2260"_s << 1;
-    QTest::newRow(">=") << u">= {Μεγαλύτερο ή ίσο}"_s << 2 << 10 << u"\u2265"_s << 11;
     QTest::newRow("Για") << u"Για | από μέχρι …  …τέλος_επανάληψης"_s << 2 << 7
                          << u"Για  από μέχρι \r\n    \r\n  τέλος_επανάληψης"_s << 11;
-    QTest::newRow("περίπτωση") << u"περίπτωση |: "_s << 0 << 0 << u"περίπτωση : "_s << 10;
     QTest::newRow("no template text") << u"τέλος_προγράμματος"_s << 0 << 5 << u"τέλος_προγράμματος"_s << 23;
     // A description at the very start has no character before it to take along.
     QTest::newRow("brace first") << u"{σχόλιο}x"_s << 0 << 0 << u"x"_s << 1;
