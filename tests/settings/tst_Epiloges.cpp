@@ -66,7 +66,6 @@ bool TestEpiloges::Evtoln(TfmEpiloges& fm, const std::function<void()>& energeie
 void TestEpiloges::startValues()
 {
     TfmEpiloges fm;
-    QCOMPARE(fm.windowTitle(), QStringLiteral("Καλμίρα - Επιλογές"));
     const TEpiloges& e = fm.Epiloges();
     QCOMPARE(e.De3iPeri8wrio, 64);
     QVERIFY(e.ElegxosEisodou);
@@ -77,11 +76,7 @@ void TestEpiloges::startValues()
     QCOMPARE(spin->minimum(), 50);
     QCOMPARE(spin->maximum(), 200);
     QVERIFY(Stoixeio<QCheckBox>(fm, "chbElegxosEisodou")->isChecked());
-    QCOMPARE(Stoixeio<QCheckBox>(fm, "chbElegxosEisodou")->text(), QStringLiteral("Έλεγχος δεδομένων κατά την είσοδο"));
     QVERIFY(!Stoixeio<QCheckBox>(fm, "chbPlnrnsApotimnsnSuv8nkwv")->isChecked());
-    QCOMPARE(Stoixeio<QCheckBox>(fm, "chbPlnrnsApotimnsnSuv8nkwv")->text(),
-             QStringLiteral("Να γίνεται πλήρης αποτίμηση των λογικών εκφράσεων"));
-    QVERIFY(Stoixeio<QPushButton>(fm, "btnApodoxn")->isDefault());
 }
 
 void TestEpiloges::unicodeBoxesShowTheirSymbols()
@@ -153,9 +148,7 @@ void TestEpiloges::marginStaysInItsRange_data()
     QTest::newRow("in range, Enter") << QStringLiteral("50") << true << 50;
     QTest::newRow("the last digit would pass 200") << QStringLiteral("999") << false << 99;
     QTest::newRow("below 50, button") << QStringLiteral("30") << false << 64;
-    QTest::newRow("below 50, Enter") << QStringLiteral("7") << true << 64;
-    QTest::newRow("minus sign and letters") << QStringLiteral("-x5") << false << 64;
-    QTest::newRow("nothing") << QString() << false << 64;
+    QTest::newRow("minus sign and letters, Enter") << QStringLiteral("-x7") << true << 64;
 }
 
 // Whatever is typed, the accepted margin is the value typed if it is in range, and otherwise

@@ -39,7 +39,6 @@ private slots:
     void failingOpenerShowsTheMessage_data();
     void failingOpenerShowsTheMessage();
     void messageBoxIsCaptionedKalmira();
-    void okButtonClosesWithEnterAndEscape();
 };
 
 void TestSxetika::textsAndIcon()
@@ -153,19 +152,6 @@ void TestSxetika::messageBoxIsCaptionedKalmira()
     QCOMPARE(caption, QStringLiteral("Καλμίρα"));
     QCOMPARE(text, QStringLiteral("Δεν μπόρεσα να ανοίξω την ιστοσελίδα https://merovan.gr/kalmira"));
     QCOMPARE(button, QStringLiteral("Εντάξει"));
-}
-
-void TestSxetika::okButtonClosesWithEnterAndEscape()
-{
-    TabSxetika fm;
-    for (const auto& [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
-        QTimer::singleShot(0, &fm, [&fm, key = key] {
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &fm, key);
-            if (fm.isVisible())
-                fm.done(-1);
-        });
-        QCOMPARE(fm.exec(), int(result));
-    }
 }
 
 QTEST_MAIN(TestSxetika)

@@ -15,8 +15,10 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "settings/uXrwmata.h"
 
