@@ -55,6 +55,13 @@ TColor ResolveColor(TColor c)
     return FromQColor(ApplicationPalette().color(QPalette::Active, role));
 }
 
+bool IsValidColor(TColor c)
+{
+    if (IsSystemColor(c))
+        return (c & ~(clSystemColor | 0xFF)) == 0 && (c & 0xFF) < SystemColorRoles.size();
+    return c <= 0xFFFFFF || c == clDefault;
+}
+
 QColor ToQColor(TColor c, const QColor& fallback)
 {
     c = ResolveColor(c);

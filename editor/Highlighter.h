@@ -33,6 +33,8 @@ constexpr TColor Rgb(int red, int green, int blue)
            static_cast<TColor>(blue & 0xFF) << 16;
 }
 constexpr bool IsSystemColor(TColor c) { return (c & clSystemColor) != 0; }
+// A plain colour, clDefault, or a system colour of a known index: the values a colour can take.
+bool IsValidColor(TColor c);
 
 // A system colour as a plain colour, from the application's palette; a plain colour unchanged;
 // clDefault stays clDefault, since only the editor knows its own colour.

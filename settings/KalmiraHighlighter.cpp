@@ -1,5 +1,6 @@
 #include "settings/KalmiraHighlighter.h"
 
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -66,11 +67,32 @@ std::optional<qint64> DiabaseAkeraio(const QSettings& apo8nkn, const QString& ov
     return ok ? std::optional<qint64>(timn) : std::nullopt;
 }
 
-// A colour is stored as a 32-bit integer; a value read back as negative keeps its bits.
-void DiabaseXrwma(const QSettings& apo8nkn, const QString& ovoma, TColor& xrwma)
+// A stored colour, if it is one: a 32-bit integer (read back as negative when its highest bit is
+// set, which keeps its bits) holding a plain colour, the default text colour or a known system
+// colour. Anything else is damage and is passed over.
+std::optional<TColor> DiabaseXrwma(const QSettings& apo8nkn, const QString& ovoma)
 {
-    if (const auto timn = DiabaseAkeraio(apo8nkn, ovoma))
-        xrwma = static_cast<TColor>(static_cast<quint32>(*timn));
+    const auto timn = DiabaseAkeraio(apo8nkn, ovoma);
+    if (!timn || *timn < std::numeric_limits<qint32>::min() || *timn > std::numeric_limits<quint32>::max())
+        return std::nullopt;
+    const auto xrwma = static_cast<TColor>(static_cast<quint32>(*timn));
+    return IsValidColor(xrwma) ? std::optional<TColor>(xrwma) : std::nullopt;
+}
+
+// A stored style flag, if it is 0 or 1.
+std::optional<bool> DiabaseStul(const QSettings& apo8nkn, const QString& ovoma)
+{
+    const auto timn = DiabaseAkeraio(apo8nkn, ovoma);
+    if (!timn || (*timn != 0 && *timn != 1))
+        return std::nullopt;
+    return *timn == 1;
+}
+
+// Text drawn in the colour of its own background cannot be read. The default text colour is the
+// editor's, and the editor keeps it apart from its background.
+bool AorataGrammata(TColor fovto, TColor xrwma)
+{
+    return fovto != clDefault && xrwma != clDefault && ResolveColor(fovto) == ResolveColor(xrwma);
 }
 
 }  // namespace
@@ -237,6 +259,17 @@ void TKalmiraHighlighter::EpavaforaProepilogwv()
     EndUpdate();
 }
 
+void XrwmataPara8urou(TKalmiraHighlighter& highlighter, TKatoxosXrwmatwv katoxos)
+{
+    highlighter.BeginUpdate();
+    highlighter.EpavaforaProepilogwv();
+    for (int i = 0; i < highlighter.AttributeCount(); ++i)
+        highlighter.Attribute(i)->SetBackground(clWindow);
+    const TColor akuroi = katoxos == kxDialogosXrwmatwv ? Rgb(0xFF, 0xFF, 0x00) : Rgb(0x00, 0x00, 0x00);
+    highlighter.MorfnAkurwv()->SetAll(Rgb(0xFF, 0x00, 0x00), akuroi, fsBold);
+    highlighter.EndUpdate();
+}
+
 std::unique_ptr<QSettings> Apo8nknXrwmatwv()
 {
     return std::make_unique<QSettings>(QStringLiteral("Merovan"), QStringLiteral("Καλμίρα"));
@@ -252,6 +285,9 @@ bool TKalmiraHighlighter::Apo8nkeuseXrwmata()
     return Apo8nkeuseXrwmata(*Apo8nknXrwmatwv());
 }
 
+// Each value that is there and sound is applied over the class's present colours; a damaged
+// value is passed over like a missing one. Colours that would hide the class's text are not
+// taken: the class keeps the colours it had.
 void TKalmiraHighlighter::FortwseXrwmata(QSettings& apo8nkn)
 {
     const QStringList kleidia = apo8nkn.childGroups();
@@ -260,14 +296,16 @@ void TKalmiraHighlighter::FortwseXrwmata(QSettings& apo8nkn)
         if (!kleidia.contains(morfn->Name()))
             continue;
         apo8nkn.beginGroup(morfn->Name());
-        TColor fovto = morfn->Background();
-        TColor xrwma = morfn->Foreground();
+        TColor fovto = DiabaseXrwma(apo8nkn, TimnFovto).value_or(morfn->Background());
+        TColor xrwma = DiabaseXrwma(apo8nkn, TimnXrwma).value_or(morfn->Foreground());
+        if (AorataGrammata(fovto, xrwma)) {
+            fovto = morfn->Background();
+            xrwma = morfn->Foreground();
+        }
         TFontStyles stul = morfn->Style();
-        DiabaseXrwma(apo8nkn, TimnFovto, fovto);
-        DiabaseXrwma(apo8nkn, TimnXrwma, xrwma);
         for (const TTimnStul& timn : TimesStul) {
-            if (const auto energo = DiabaseAkeraio(apo8nkn, timn.Ovoma))
-                stul.setFlag(timn.Stul, *energo != 0);
+            if (const auto energo = DiabaseStul(apo8nkn, timn.Ovoma))
+                stul.setFlag(timn.Stul, *energo);
         }
         morfn->SetAll(fovto, xrwma, stul);
         apo8nkn.endGroup();

@@ -78,8 +78,8 @@ public:
 
     // The colours of the default table, for all ten classes.
     void EpavaforaProepilogwv();
-    // Reads the ten classes from the user's settings store; a missing key or value leaves that
-    // part of the class as it was.
+    // Reads the ten classes from the user's settings store; a missing or damaged key or value
+    // leaves that part of the class as it was, and so do colours that would hide the text.
     void FortwseXrwmata();
     void FortwseXrwmata(QSettings& apo8nkn);
     // Writes all ten classes with all six values; false if the store could not be written.
@@ -102,6 +102,14 @@ private:
     int klasn_ = klKevo;
     bool atEnd_ = true;
 };
+
+// Who owns a highlighter: the main window's and the colours dialog's start from different colours.
+enum TKatoxosXrwmatwv { kxKurioPara8uro, kxDialogosXrwmatwv };
+
+// The colours a window gives its highlighter before any stored setting: the default table on the
+// system's window colour, with invalid characters black on red in the main window and yellow on
+// red in the colours dialog.
+void XrwmataPara8urou(TKalmiraHighlighter& highlighter, TKatoxosXrwmatwv katoxos = kxKurioPara8uro);
 
 // The user's settings store of the colours: organisation "Merovan", application "Καλμίρα".
 std::unique_ptr<QSettings> Apo8nknXrwmatwv();

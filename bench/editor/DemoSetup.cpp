@@ -25,15 +25,6 @@ QStringList ProgrammaKalwsorismatos()
     };
 }
 
-void XrwmataPara8urou(TKalmiraHighlighter& highlighter)
-{
-    highlighter.BeginUpdate();
-    for (int i = 0; i < highlighter.AttributeCount(); ++i)
-        highlighter.Attribute(i)->SetBackground(clWindow);
-    highlighter.MorfnAkurwv()->SetAll(Rgb(0xFF, 0, 0), Rgb(0, 0, 0), fsBold);
-    highlighter.EndUpdate();
-}
-
 void RuymiseKwdika(TSyntaxEdit& editor, TKalmiraHighlighter& highlighter)
 {
     editor.SetFont(QFont(QStringLiteral("Courier New"), 11));

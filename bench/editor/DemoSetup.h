@@ -12,8 +12,6 @@ namespace kalmira {
 
 // The welcome program, line by line.
 QStringList ProgrammaKalwsorismatos();
-// The colours a window gives its highlighter before any stored setting.
-void XrwmataPara8urou(TKalmiraHighlighter& highlighter);
 void RuymiseKwdika(TSyntaxEdit& editor, TKalmiraHighlighter& highlighter);
 void Ruymise8ovnXrnstn(TSyntaxEdit& editor);
 

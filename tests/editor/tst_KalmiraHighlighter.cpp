@@ -10,6 +10,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <limits>
+
 #include "editor/SyntaxEditor.h"
 #include "settings/KalmiraHighlighter.h"
 
@@ -47,6 +49,11 @@ private slots:
     void coloursReachTheEditor();
     void settingsRoundTrip();
     void missingKeysAndValuesLeaveColoursAlone();
+    void damagedValuesArePassedOver_data();
+    void damagedValuesArePassedOver();
+    void coloursThatHideTheTextAreNotTaken();
+    void damagedFileLoadsWhatItCan();
+    void windowColoursBeforeAnyStoredSetting();
     void defaultStoreIsMerovanKalmira();
 };
 
@@ -237,6 +244,133 @@ void TestKalmiraHighlighter::missingKeysAndValuesLeaveColoursAlone()
     QCOMPARE(highlighter.MorfnSumbolwv()->Foreground(), Rgb(0xFF, 0, 0));
     QCOMPARE(highlighter.MorfnAlfari8mntikwv()->Background(), Rgb(0xFF, 0xFF, 0xFF));
     QCOMPARE(highlighter.MorfnKevwv()->Background(), clWindow);
+}
+
+void TestKalmiraHighlighter::damagedValuesArePassedOver_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QVariant>("stored");
+    const auto row = [](const char* name, const char* value, const QVariant& stored) {
+        QTest::newRow(name) << QString::fromUtf8(value) << stored;
+    };
+    row("colour as text", "Φόντο", QStringLiteral("όχι αριθμός"));
+    row("colour as a list", "Φόντο", QStringList{QStringLiteral("1"), QStringLiteral("2")});
+    row("colour above 32 bits", "Φόντο", qint64(1) << 32);
+    row("colour below 32 bits", "Χρώμα", qint64(std::numeric_limits<qint32>::min()) - 1);
+    row("no colour at all", "Χρώμα", 0x40000000);
+    row("unknown system colour", "Χρώμα", static_cast<qint32>(0x800000FFu));
+    row("system colour with stray bits", "Φόντο", static_cast<qint32>(0x80010005u));
+    row("style flag 2", "Έντονα", 2);
+    row("style flag -1", "Έντονα", -1);
+    row("style flag as a word", "Έντονα", QStringLiteral("ναι"));
+}
+
+// A damaged value is passed over like a missing one; the sound value beside it is still read.
+void TestKalmiraHighlighter::damagedValuesArePassedOver()
+{
+    QFETCH(QString, value);
+    QFETCH(QVariant, stored);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("xrwmata.ini"));
+    {
+        QSettings store(path, QSettings::IniFormat);
+        store.beginGroup(QStringLiteral("Σχόλιο"));
+        store.setValue(value, stored);
+        store.setValue(QStringLiteral("Υπογραμμισμένα"), 1);
+    }
+    TKalmiraHighlighter highlighter;
+    XrwmataPara8urou(highlighter);
+    QSettings store(path, QSettings::IniFormat);
+    highlighter.FortwseXrwmata(store);
+    const THighlightAttributes* sxolio = highlighter.MorfnSxoliwv();
+    QCOMPARE(sxolio->Background(), clWindow);
+    QCOMPARE(sxolio->Foreground(), Rgb(0x80, 0x80, 0x80));
+    QCOMPARE(sxolio->Style(), fsItalic | fsUnderline);
+}
+
+void TestKalmiraHighlighter::coloursThatHideTheTextAreNotTaken()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("xrwmata.ini"));
+    {
+        QSettings store(path, QSettings::IniFormat);
+        store.setValue(QStringLiteral("Αναγνωριστικό/Φόντο"), 0);  // black on black
+        store.setValue(QStringLiteral("Αναγνωριστικό/Χρώμα"), 0);
+        store.setValue(QStringLiteral("Αναγνωριστικό/Έντονα"), 1);
+        // The window colour as text on the window colour.
+        store.setValue(QStringLiteral("Σύμβολο/Χρώμα"), static_cast<qint32>(clWindow));
+        // Text in the editor's own colour is always readable.
+        store.setValue(QStringLiteral("Κενός χώρος/Φόντο"), 0);
+        store.setValue(QStringLiteral("Κενός χώρος/Χρώμα"), static_cast<qint32>(clDefault));
+        // The window colour as a system colour stored negative, and blue text on it: both taken.
+        store.setValue(QStringLiteral("Σχόλιο/Φόντο"), -2147483643);
+        store.setValue(QStringLiteral("Σχόλιο/Χρώμα"), 16711680);
+    }
+    TKalmiraHighlighter highlighter;
+    XrwmataPara8urou(highlighter);
+    highlighter.MorfnSxoliwv()->SetBackground(Rgb(0xFF, 0xFF, 0xFF));
+    QSettings store(path, QSettings::IniFormat);
+    highlighter.FortwseXrwmata(store);
+    const THighlightAttributes* avagvwristiko = highlighter.MorfnAvagvwristikwv();
+    QCOMPARE(avagvwristiko->Background(), clWindow);
+    QCOMPARE(avagvwristiko->Foreground(), Rgb(0, 0, 0));
+    QCOMPARE(avagvwristiko->Style(), fsItalic | fsBold);  // the style is still read
+    QCOMPARE(highlighter.MorfnSumbolwv()->Foreground(), Rgb(0xFF, 0, 0));
+    QCOMPARE(highlighter.MorfnKevwv()->Background(), Rgb(0, 0, 0));
+    QCOMPARE(highlighter.MorfnKevwv()->Foreground(), clDefault);
+    QCOMPARE(highlighter.MorfnSxoliwv()->Background(), clWindow);
+    QCOMPARE(highlighter.MorfnSxoliwv()->Foreground(), Rgb(0, 0, 0xFF));
+}
+
+// A store file with garbage in it: the groups that can be read are, the rest keep the window
+// colours, and no class ends with unreadable text.
+void TestKalmiraHighlighter::damagedFileLoadsWhatItCan()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("xrwmata.ini"));
+    {
+        QSettings store(path, QSettings::IniFormat);
+        store.setValue(QStringLiteral("Σχόλιο/Χρώμα"), 255);
+    }
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(QByteArray("\n\x01\x02[[[\n=\n\xff\xfe garbage\n[") + QByteArray(1000, '\0') +
+                   QByteArray("\nx=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x12)\n@Invalid()=\n"));
+    }
+    TKalmiraHighlighter highlighter;
+    XrwmataPara8urou(highlighter);
+    QSettings store(path, QSettings::IniFormat);
+    highlighter.FortwseXrwmata(store);
+    QCOMPARE(highlighter.MorfnSxoliwv()->Foreground(), Rgb(0xFF, 0, 0));
+    QCOMPARE(highlighter.MorfnSxoliwv()->Background(), clWindow);
+    for (int i = 0; i < Plnr8osKlasewv; ++i) {
+        const THighlightAttributes* a = highlighter.Attribute(i);
+        QVERIFY2(a->Foreground() == clDefault || ResolveColor(a->Foreground()) != ResolveColor(a->Background()),
+                 qPrintable(a->Name()));
+    }
+}
+
+void TestKalmiraHighlighter::windowColoursBeforeAnyStoredSetting()
+{
+    TKalmiraHighlighter defaults;
+    for (const TKatoxosXrwmatwv katoxos : {kxKurioPara8uro, kxDialogosXrwmatwv}) {
+        TKalmiraHighlighter highlighter;
+        highlighter.MorfnSxoliwv()->SetAll(Rgb(1, 2, 3), Rgb(4, 5, 6), fsStrikeOut);  // anything before
+        QSignalSpy spy(&highlighter, &TSyntaxHighlighter::OnAttributeChange);
+        XrwmataPara8urou(highlighter, katoxos);
+        QCOMPARE(spy.count(), 1);
+        for (int i = 0; i < Plnr8osKlasewv - 1; ++i) {
+            const THighlightAttributes* a = highlighter.Attribute(i);
+            QCOMPARE(a->Background(), clWindow);
+            QCOMPARE(a->Foreground(), defaults.Attribute(i)->Foreground());
+            QCOMPARE(a->Style(), defaults.Attribute(i)->Style());
+        }
+        const THighlightAttributes* akuroi = highlighter.MorfnAkurwv();
+        QCOMPARE(akuroi->Background(), Rgb(0xFF, 0, 0));
+        QCOMPARE(akuroi->Foreground(), katoxos == kxKurioPara8uro ? Rgb(0, 0, 0) : Rgb(0xFF, 0xFF, 0));
+        QCOMPARE(akuroi->Style(), TFontStyles(fsBold));
+    }
 }
 
 void TestKalmiraHighlighter::defaultStoreIsMerovanKalmira()

@@ -1,0 +1,414 @@
+// The colours dialog driven as the user drives it, while it is shown modally by its command, with
+// a stand-in main editor and highlighter and the user's settings store moved into a temporary
+// folder.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <tuple>
+
+#include "settings/uXrwmata.h"
+
+using namespace kalmira;
+
+namespace {
+
+constexpr TColor Kokkino = Rgb(0xFF, 0, 0);
+constexpr TColor Mple = Rgb(0, 0, 0xFF);
+constexpr TColor Leuko = Rgb(0xFF, 0xFF, 0xFF);
+constexpr int KeliKokkivou = 9;
+constexpr int KeliMple = 12;
+
+const QStringList OlaTaKleidia{
+    QStringLiteral("Κενός χώρος"),        QStringLiteral("Σχόλιο"),         QStringLiteral("Δεσμευμένη λέξη"),
+    QStringLiteral("Αναγνωριστικό"),      QStringLiteral("Αγγλικά γράμματα"), QStringLiteral("Ακέραια σταθερά"),
+    QStringLiteral("Πραγματική σταθερά"), QStringLiteral("Αλφαριθμητικό"),  QStringLiteral("Σύμβολο"),
+    QStringLiteral("Άκυρος χαρακτήρας"),
+};
+const QStringList OlesOiTimes{QStringLiteral("Φόντο"),  QStringLiteral("Χρώμα"),
+                              QStringLiteral("Έντονα"), QStringLiteral("Πλάγια"),
+                              QStringLiteral("Υπογραμμισμένα"), QStringLiteral("Διαγραμμένα")};
+
+// The colours of a highlighter, to compare before and after.
+struct TXrwmata {
+    std::array<std::tuple<TColor, TColor, TFontStyles>, Plnr8osKlasewv> Klaseis;
+    friend bool operator==(const TXrwmata&, const TXrwmata&) = default;
+};
+
+TXrwmata XrwmataTou(const TKalmiraHighlighter& highlighter)
+{
+    TXrwmata x;
+    for (int i = 0; i < Plnr8osKlasewv; ++i) {
+        const THighlightAttributes* a = highlighter.Attribute(i);
+        x.Klaseis[static_cast<std::size_t>(i)] = {a->Background(), a->Foreground(), a->Style()};
+    }
+    return x;
+}
+
+}  // namespace
+
+class TestXrwmata final : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstStartShowsTheWindowColours();
+    void acceptingWithoutChangesWritesEveryClass();
+    void executionLineColourIsAppliedButNotStored();
+    void lineItemsHaveNoStyle();
+    void restoreDefaultsThenAcceptStoresTheDefaultTable();
+    void cancelStoresAndAppliesNothing();
+    void unwritableStoreIsReportedAndChangesNothing_data();
+    void unwritableStoreIsReportedAndChangesNothing();
+    void styleChangeKeepsAColourTheGridDoesNotHold();
+    void gridPicksForegroundAndBackgroundForTheSample();
+    void nextOpeningShowsWhatWasStored();
+
+private:
+    // Runs `energeies` inside the command while the dialog is shown, then clicks `koumpi`.
+    bool Evtoln(const std::function<void()>& energeies, const char* koumpi);
+    template <typename T>
+    T* Stoixeio(const char* ovoma) const { return fm->findChild<T*>(QString::fromLatin1(ovoma)); }
+    void Epilese(int stoixeio) const { Stoixeio<QListWidget>("lsbStoixeio")->setCurrentRow(stoixeio); }
+    void Klik(int keli, Qt::MouseButton button) const
+    {
+        auto* plegma = Stoixeio<TPlegmaXrwmatwv>("clgXrwmata");
+        QTest::mouseClick(plegma, button, {}, plegma->CellRect(keli).center());
+    }
+    QString ArxeioApo8nkns() const { return dir->filePath(QStringLiteral("Merovan/Καλμίρα.conf")); }
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TKalmiraHighlighter> kuriosXrwmatistns;
+    std::unique_ptr<TSyntaxEdit> kwdikas;
+    std::unique_ptr<TfmXrwmata> fm;
+    QStringList mnvumata;
+};
+
+// The main window's start: the window colours, then whatever is stored over them.
+void TestXrwmata::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir->path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir->path());
+    kuriosXrwmatistns = std::make_unique<TKalmiraHighlighter>();
+    XrwmataPara8urou(*kuriosXrwmatistns);
+    kuriosXrwmatistns->FortwseXrwmata();
+    kwdikas = std::make_unique<TSyntaxEdit>();
+    kwdikas->SetHighLighter(kuriosXrwmatistns.get());
+    kwdikas->SetMarkColor({Qt::red, Qt::white});
+    kwdikas->SetSelectedColor({Qt::blue, Qt::white});
+    fm = std::make_unique<TfmXrwmata>();
+    mnvumata.clear();
+    fm->EmfanisnMnvumatos = [this](QWidget*, const QString& keimevo) { mnvumata << keimevo; };
+}
+
+void TestXrwmata::cleanup()
+{
+    fm.reset();
+    kwdikas.reset();
+    kuriosXrwmatistns.reset();
+    if (dir)
+        QFile::setPermissions(ArxeioApo8nkns(), QFile::ReadOwner | QFile::WriteOwner);
+    dir.reset();
+}
+
+bool TestXrwmata::Evtoln(const std::function<void()>& energeies, const char* koumpi)
+{
+    QTimer::singleShot(0, fm.get(), [&] {
+        // A failed check leaves the inner lambda; the button is clicked all the same.
+        [&] {
+            QVERIFY(fm->isVisible());
+            QVERIFY(fm->isModal());
+            energeies();
+        }();
+        Stoixeio<QPushButton>(koumpi)->click();
+    });
+    return fm->EvtolnXrwmatwv(*kwdikas, *kuriosXrwmatistns);
+}
+
+void TestXrwmata::firstStartShowsTheWindowColours()
+{
+    // The main editor: the default table on the window colour, invalid characters black on red.
+    const THighlightAttributes* desmevmevn = kuriosXrwmatistns->MorfnDesmeumevwvLe3ewv();
+    QCOMPARE(desmevmevn->Background(), clWindow);
+    QCOMPARE(desmevmevn->Foreground(), Mple);
+    QCOMPARE(desmevmevn->Style(), TFontStyles(fsBold));
+    QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Background(), Kokkino);
+    QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Foreground(), Rgb(0, 0, 0));
+
+    Evtoln([this] {
+        // The dialog's own highlighter shows invalid characters yellow on red.
+        QCOMPARE(fm->Xrwmatistns().MorfnAkurwv()->Foreground(), Rgb(0xFF, 0xFF, 0));
+        QCOMPARE(fm->Xrwmatistns().MorfnSxoliwv()->Background(), clWindow);
+        // The sample: read-only, line 8 marked in the main editor's colours, its selection.
+        TSyntaxEdit& deigma = fm->Deigma();
+        QVERIFY(deigma.Options() & eoReadOnly);
+        QCOMPARE(deigma.MarkLine(), 7);
+        QCOMPARE(deigma.MarkColor(), kwdikas->MarkColor());
+        QCOMPARE(deigma.SelectedColor(), kwdikas->SelectedColor());
+        QCOMPARE(deigma.SelStart(), 72);
+        QCOMPARE(deigma.SelEnd(), 89);
+        // "Δεσμευμένη λέξη": blue on the window colour, which is none of the grid's cells.
+        Epilese(1);
+        auto* plegma = Stoixeio<TPlegmaXrwmatwv>("clgXrwmata");
+        QCOMPARE(plegma->ForegroundIndex(), KeliMple);
+        QCOMPARE(plegma->BackgroundIndex(), -1);
+        QVERIFY(Stoixeio<QCheckBox>("chbEvtova")->isChecked());
+        QVERIFY(!Stoixeio<QCheckBox>("chbPlagia")->isChecked());
+        // "Άκυροι χαρακτήρες": yellow on red.
+        Epilese(5);
+        QCOMPARE(plegma->ForegroundIndex(), 11);
+        QCOMPARE(plegma->BackgroundIndex(), KeliKokkivou);
+    }, "btnMataiwsn");
+}
+
+void TestXrwmata::acceptingWithoutChangesWritesEveryClass()
+{
+    QVERIFY(Evtoln([] {}, "btnApodoxn"));
+    QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
+    QStringList kleidia = apo8nkn.childGroups();
+    kleidia.sort();
+    QStringList anamenomena = OlaTaKleidia;
+    anamenomena.sort();
+    QCOMPARE(kleidia, anamenomena);
+    for (const QString& kleidi : OlaTaKleidia) {
+        apo8nkn.beginGroup(kleidi);
+        for (const QString& timn : OlesOiTimes)
+            QVERIFY2(apo8nkn.contains(timn), qPrintable(kleidi + u'/' + timn));
+        apo8nkn.endGroup();
+    }
+    // The window colour keeps its symbolic value; the dialog's invalid characters are yellow.
+    QCOMPARE(apo8nkn.value(QStringLiteral("Σχόλιο/Φόντο")).toLongLong(), qint64(qint32(clWindow)));
+    QCOMPARE(apo8nkn.value(QStringLiteral("Σχόλιο/Χρώμα")).toLongLong(), 8421504);
+    QCOMPARE(apo8nkn.value(QStringLiteral("Σχόλιο/Πλάγια")).toInt(), 1);
+    QCOMPARE(apo8nkn.value(QStringLiteral("Άκυρος χαρακτήρας/Χρώμα")).toLongLong(), 65535);
+    // The main highlighter was loaded from the store.
+    QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Foreground(), Rgb(0xFF, 0xFF, 0));
+    QVERIFY(mnvumata.isEmpty());
+}
+
+void TestXrwmata::executionLineColourIsAppliedButNotStored()
+{
+    QVERIFY(Evtoln([this] {
+        Epilese(TfmXrwmata::StoixeioGrammnsEktelesns);
+        Klik(KeliMple, Qt::RightButton);
+        QCOMPARE(fm->Deigma().MarkColor(), (TColorPair{Qt::blue, Qt::white}));
+    }, "btnApodoxn"));
+    // One marked-line colour serves error and execution lines alike.
+    QCOMPARE(kwdikas->MarkColor(), (TColorPair{Qt::blue, Qt::white}));
+    QCOMPARE(kwdikas->SelectedColor(), (TColorPair{Qt::blue, Qt::white}));
+    QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
+    QCOMPARE(apo8nkn.childGroups().size(), Plnr8osKlasewv);
+    for (const QString& kleidi : apo8nkn.allKeys())
+        QVERIFY2(!kleidi.startsWith(QStringLiteral("Γραμμή")), qPrintable(kleidi));
+}
+
+void TestXrwmata::lineItemsHaveNoStyle()
+{
+    Evtoln([this] {
+        const std::array<QCheckBox*, 3> stul{Stoixeio<QCheckBox>("chbEvtova"), Stoixeio<QCheckBox>("chbPlagia"),
+                                             Stoixeio<QCheckBox>("chbYpogrammismeva")};
+        for (const int stoixeio : {int(TfmXrwmata::StoixeioGrammnsLa8ous), int(TfmXrwmata::StoixeioGrammnsEktelesns),
+                                   int(TfmXrwmata::StoixeioEpilegmevouKeimevou)}) {
+            Epilese(1);  // bold: one box ticked
+            Epilese(stoixeio);
+            for (QCheckBox* chb : stul) {
+                QVERIFY2(!chb->isEnabled(), qPrintable(chb->text()));
+                QVERIFY2(!chb->isChecked(), qPrintable(chb->text()));
+            }
+            // The grid shows the line's colours: white on red for the marked line.
+            if (stoixeio != TfmXrwmata::StoixeioEpilegmevouKeimevou) {
+                QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), KeliKokkivou);
+                QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->ForegroundIndex(), 15);
+            }
+        }
+        Epilese(2);
+        for (QCheckBox* chb : stul)
+            QVERIFY(chb->isEnabled());
+        QVERIFY(Stoixeio<QCheckBox>("chbPlagia")->isChecked());
+    }, "btnMataiwsn");
+}
+
+void TestXrwmata::restoreDefaultsThenAcceptStoresTheDefaultTable()
+{
+    QVERIFY(Evtoln([this] {
+        Epilese(1);
+        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), -1);
+        Stoixeio<QPushButton>("btnEpavaforaProepilogwv")->click();
+        // The grid follows at once: a style click afterwards must not bring back the old colours.
+        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), 15);
+        Stoixeio<QCheckBox>("chbYpogrammismeva")->click();
+    }, "btnApodoxn"));
+    QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
+    for (const QString& kleidi : OlaTaKleidia) {
+        const bool akuroi = kleidi == QStringLiteral("Άκυρος χαρακτήρας");
+        QCOMPARE(apo8nkn.value(kleidi + QStringLiteral("/Φόντο")).toLongLong(), akuroi ? 255 : 16777215);
+    }
+    QCOMPARE(apo8nkn.value(QStringLiteral("Άκυρος χαρακτήρας/Χρώμα")).toLongLong(), 65280);  // lime
+    QCOMPARE(apo8nkn.value(QStringLiteral("Δεσμευμένη λέξη/Υπογραμμισμένα")).toInt(), 1);
+    QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Foreground(), Rgb(0, 0xFF, 0));
+    QCOMPARE(kuriosXrwmatistns->MorfnDesmeumevwvLe3ewv()->Background(), Leuko);
+    QCOMPARE(kuriosXrwmatistns->MorfnDesmeumevwvLe3ewv()->Style(), fsBold | fsUnderline);
+}
+
+void TestXrwmata::cancelStoresAndAppliesNothing()
+{
+    const TXrwmata prin = XrwmataTou(*kuriosXrwmatistns);
+    const TColorPair mark = kwdikas->MarkColor();
+    QVERIFY(!Evtoln([this] {
+        Epilese(2);
+        Stoixeio<QCheckBox>("chbPlagia")->click();
+        Klik(KeliKokkivou, Qt::LeftButton);
+        Epilese(TfmXrwmata::StoixeioGrammnsEktelesns);
+        Klik(KeliMple, Qt::RightButton);
+        Stoixeio<QPushButton>("btnEpavaforaProepilogwv")->click();
+    }, "btnMataiwsn"));
+    QVERIFY(!QFile::exists(ArxeioApo8nkns()));
+    QVERIFY(XrwmataTou(*kuriosXrwmatistns) == prin);
+    QCOMPARE(kwdikas->MarkColor(), mark);
+    QVERIFY(mnvumata.isEmpty());
+}
+
+void TestXrwmata::unwritableStoreIsReportedAndChangesNothing_data()
+{
+    QTest::addColumn<bool>("readOnlyFile");
+    QTest::newRow("read-only file") << true;
+    QTest::newRow("a file where the folder should be") << false;
+}
+
+void TestXrwmata::unwritableStoreIsReportedAndChangesNothing()
+{
+    QFETCH(bool, readOnlyFile);
+    QByteArray periexomeno;
+    if (readOnlyFile) {
+        {
+            QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
+            apo8nkn.setValue(QStringLiteral("Σχόλιο/Χρώμα"), 255);
+        }
+        QFile file(ArxeioApo8nkns());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        periexomeno = file.readAll();
+        file.close();
+        QVERIFY(QFile::setPermissions(ArxeioApo8nkns(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (QFileInfo(ArxeioApo8nkns()).isWritable())
+            QSKIP("the file stays writable for this user (the superuser)");
+        kuriosXrwmatistns->FortwseXrwmata();
+    } else {
+        QFile blocker(dir->filePath(QStringLiteral("Merovan")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    const TXrwmata prin = XrwmataTou(*kuriosXrwmatistns);
+    const TColorPair mark = kwdikas->MarkColor();
+    const TColorPair epilogn = kwdikas->SelectedColor();
+    QVERIFY(!Evtoln([this] {
+        Epilese(2);
+        Klik(KeliKokkivou, Qt::LeftButton);
+        Epilese(TfmXrwmata::StoixeioGrammnsEktelesns);
+        Klik(KeliMple, Qt::RightButton);
+        Epilese(TfmXrwmata::StoixeioEpilegmevouKeimevou);
+        Klik(KeliKokkivou, Qt::RightButton);
+    }, "btnApodoxn"));
+    QCOMPARE(mnvumata.size(), 1);
+    QVERIFY2(mnvumata[0].startsWith(QStringLiteral("Δεν μπόρεσα να αποθηκεύσω τα χρώματα του κώδικα")),
+             qPrintable(mnvumata[0]));
+    QVERIFY2(mnvumata[0].contains(u'«' + ArxeioApo8nkns() + u'»'), qPrintable(mnvumata[0]));
+    QVERIFY(XrwmataTou(*kuriosXrwmatistns) == prin);
+    QCOMPARE(kwdikas->MarkColor(), mark);
+    QCOMPARE(kwdikas->SelectedColor(), epilogn);
+    if (readOnlyFile) {
+        QFile file(ArxeioApo8nkns());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), periexomeno);
+    }
+}
+
+// "Αναγνωριστικό" is black on the window colour. Unticking a style must not turn the background
+// into the grid's first cell, black: that would hide every identifier.
+void TestXrwmata::styleChangeKeepsAColourTheGridDoesNotHold()
+{
+    QVERIFY(Evtoln([this] {
+        Epilese(2);
+        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), -1);
+        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->ForegroundIndex(), 0);
+        Stoixeio<QCheckBox>("chbPlagia")->click();
+        Epilese(0);  // "Κενός χώρος": the default text colour on the window colour
+        Stoixeio<QCheckBox>("chbEvtova")->click();
+    }, "btnApodoxn"));
+    const THighlightAttributes* avagvwristiko = kuriosXrwmatistns->MorfnAvagvwristikwv();
+    QCOMPARE(avagvwristiko->Background(), clWindow);
+    QCOMPARE(avagvwristiko->Foreground(), Rgb(0, 0, 0));
+    QCOMPARE(avagvwristiko->Style(), TFontStyles());
+    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Background(), clWindow);
+    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Foreground(), clDefault);
+    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Style(), TFontStyles(fsBold));
+}
+
+void TestXrwmata::gridPicksForegroundAndBackgroundForTheSample()
+{
+    Evtoln([this] {
+        auto* plegma = Stoixeio<TPlegmaXrwmatwv>("clgXrwmata");
+        Epilese(2);
+        Klik(KeliKokkivou, Qt::LeftButton);
+        Klik(15, Qt::RightButton);
+        QCOMPARE(plegma->ForegroundIndex(), KeliKokkivou);
+        QCOMPARE(plegma->BackgroundIndex(), 15);
+        // A middle click and a click beside the cells pick nothing.
+        Klik(3, Qt::MiddleButton);
+        QTest::mouseClick(plegma, Qt::LeftButton, {}, QPoint(plegma->width() + 5, 5));
+        QCOMPARE(plegma->ForegroundIndex(), KeliKokkivou);
+        const THighlightAttributes* avagvwristiko = fm->Xrwmatistns().MorfnAvagvwristikwv();
+        QCOMPARE(avagvwristiko->Foreground(), Kokkino);
+        QCOMPARE(avagvwristiko->Background(), Leuko);
+        // The sample's first line shows the identifier "Αναγνωριστικό" red on white at once.
+        const QTextBlock first = fm->Deigma().findChild<QPlainTextEdit*>()->document()->firstBlock();
+        bool vre8nke = false;
+        for (const QTextLayout::FormatRange& r : first.layout()->formats()) {
+            if (r.start == 10) {
+                vre8nke = true;
+                QCOMPARE(r.format.foreground().color(), QColor(Qt::red));
+                QCOMPARE(r.format.background().color(), QColor(Qt::white));
+            }
+        }
+        QVERIFY(vre8nke);
+    }, "btnMataiwsn");
+}
+
+// The dialog lives on: the next opening reloads the stored classes and takes the main editor's
+// colours for the line items again.
+void TestXrwmata::nextOpeningShowsWhatWasStored()
+{
+    QVERIFY(Evtoln([this] {
+        Epilese(2);
+        Klik(KeliKokkivou, Qt::LeftButton);
+        Epilese(TfmXrwmata::StoixeioGrammnsLa8ous);
+        Klik(KeliMple, Qt::RightButton);
+    }, "btnApodoxn"));
+    QCOMPARE(kuriosXrwmatistns->MorfnAvagvwristikwv()->Foreground(), Kokkino);
+    kwdikas->SetSelectedColor({Qt::green, Qt::black});
+    fm->Xrwmatistns().MorfnAvagvwristikwv()->SetForeground(Rgb(0, 0x80, 0));  // to be replaced on opening
+    Evtoln([this] {
+        Epilese(2);
+        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->ForegroundIndex(), KeliKokkivou);
+        Epilese(TfmXrwmata::StoixeioGrammnsEktelesns);
+        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), KeliMple);
+        QCOMPARE(fm->Deigma().SelectedColor(), (TColorPair{Qt::green, Qt::black}));
+        QCOMPARE(fm->Deigma().SelStart(), 72);
+    }, "btnMataiwsn");
+}
+
+QTEST_MAIN(TestXrwmata)
+#include "tst_Xrwmata.moc"
