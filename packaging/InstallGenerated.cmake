@@ -13,7 +13,10 @@ else()
   set(CMAKE_INSTALL_FULL_DATADIR "${CMAKE_INSTALL_PREFIX}/${KALMIRA_DATADIR}")
 endif()
 
-set(out "${KALMIRA_PACKAGING_BINARY_DIR}/install")
+# One working folder per destination, so that installs running at once (cpack and a test's install
+# into a temporary prefix) do not write each other's pages.
+string(MD5 destination "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+set(out "${KALMIRA_PACKAGING_BINARY_DIR}/install-${destination}")
 file(MAKE_DIRECTORY "${out}")
 
 function(kalmira_gzip source target)
@@ -35,3 +38,4 @@ file(INSTALL ${pages} DESTINATION "${CMAKE_INSTALL_PREFIX}/${KALMIRA_MANDIR}/man
 kalmira_gzip("${KALMIRA_PACKAGING_SOURCE_DIR}/changelog" "${out}/changelog.gz")
 file(INSTALL "${out}/changelog.gz" DESTINATION "${CMAKE_INSTALL_PREFIX}/${KALMIRA_DOCDIR}"
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+file(REMOVE_RECURSE "${out}")
