@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/uTupoiDedomevwv.h"
+#include "uTimn.h"
 
 namespace kalmira {
 

@@ -4,7 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include "core/uTupoiDedomevwv.h"
+#include "front/uTimn.h"
 
 namespace kalmira {
 
