@@ -50,7 +50,7 @@ public:
     TTimn(TTimn&& allo) noexcept : eidos_(allo.eidos_), akeraios_(allo.akeraios_) { allo.eidos_ = tmKevo; }
     TTimn& operator=(const TTimn& allo);
     TTimn& operator=(TTimn&& allo) noexcept;
-    ~TTimn() { if (eidos_ >= tmAlfari8mntiko && eidos_ != tmLogikos) Apeleu8erwsn(); }
+    ~TTimn() { if (KatexeiMnmn()) Apeleu8erwsn(); }
 
     TEidos Eidos() const noexcept { return eidos_; }
     bool EivaiKevo() const noexcept { return eidos_ == tmKevo; }
@@ -74,7 +74,7 @@ public:
     void OriseLogiko(bool timn) noexcept { Adeiasma(); eidos_ = tmLogikos; logikos_ = timn; }
     void OriseAlfari8mntiko(std::u16string_view timn);
     void OriseAlfari8mntiko(std::u16string&& timn);
-    void Adeiasma() noexcept { if (eidos_ >= tmAlfari8mntiko && eidos_ != tmLogikos) Apeleu8erwsn(); eidos_ = tmKevo; }
+    void Adeiasma() noexcept { if (KatexeiMnmn()) Apeleu8erwsn(); eidos_ = tmKevo; }
 
     // Conversions. To integer: a real is rounded to the nearest integer, halves to even.
     std::int64_t SeAkeraio() const;
@@ -86,6 +86,8 @@ public:
     TTimn Metatropn(TTuposDedomevwv tupos) const;
 
 private:
+    // Strings and arrays keep their payload on the heap; the other kinds hold it in place.
+    bool KatexeiMnmn() const noexcept { return eidos_ == tmAlfari8mntiko || eidos_ == tmPivakas; }
     void Apeleu8erwsn() noexcept;
 
     TEidos eidos_;
