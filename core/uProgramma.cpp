@@ -156,7 +156,7 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
         return mnvuma;
     };
     try {
-        Metaglwttise();
+        KataskeuaseEvtoles();
         pnyh = Evtoles->Keimevo();
         metaglwttistnke_ = true;
         return true;
@@ -183,49 +183,49 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
     return false;
 }
 
-void TProgramma::Metaglwttise()
+void TProgramma::KataskeuaseEvtoles()
 {
     TPlaisioMetaglwttisns p{*Lektikos, *Sarwtns, *Avagvwristika, *Evtoles, OnDiabase, OnGrace};
     p.Epomevn();
     if (p.Eidos() != lxProgramma)
         throw ESuvtaktikoLa8os(Morfh(u"Περίμενα τη δεσμευμένη λέξη «πρόγραμμα» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
-    TEvtolnProgramma::Metaglwttise(p, OvomaProgrammatos);
+    TEvtolnProgramma::Kataskeuase(p, OvomaProgrammatos);
     if (p.Eidos() == lxSta8eres)
-        TEvtolnSta8eres::Metaglwttise(p);
+        TEvtolnSta8eres::Kataskeuase(p);
     else if (p.Eidos() != lxMetablntes && p.Eidos() != lxArxn)
         throw ESuvtaktikoLa8os(Morfh(u"Περίμενα κάποια από τις δεσμευμένες λέξεις «Σταθερές», «Μεταβλητές» ή «Αρχή» και βρήκα «%s»",
                                     {KeimevoTimns(p.Le3n().Timn)}));
     if (p.Eidos() == lxMetablntes)
-        TEvtolnMetablntes::Metaglwttise(p);
+        TEvtolnMetablntes::Kataskeuase(p);
     else if (p.Eidos() != lxArxn)
         throw ESuvtaktikoLa8os(
             Morfh(u"Περίμενα κάποια από τις δεσμευμένες λέξεις «Μεταβλητές» ή «Αρχή» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
     if (p.Eidos() != lxArxn)
         throw ESuvtaktikoLa8os(Morfh(u"Περίμενα την δεσμευμένη λέξη «Αρχή» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
-    TEvtolnArxn::Metaglwttise(p);
+    TEvtolnArxn::Kataskeuase(p);
 
     while (p.Eidos() != lxTelos_programmatos) {
         switch (p.Eidos()) {
-        case lxAvagvwristiko: TEvtolnAva8esnTimns::Metaglwttise(p); break;
-        case lxGrace: TEvtolnGrace::Metaglwttise(p); break;
-        case lxDiabase: TEvtolnDiabase::Metaglwttise(p); break;
-        case lxAv: TEvtolnAv::Metaglwttise(p); break;
-        case lxAlliws_av: TEvtolnAlliwsAv::Metaglwttise(p); break;
-        case lxAlliws: TEvtolnAlliws::Metaglwttise(p); break;
-        case lxTelos_av: TEvtolnTelosAv::Metaglwttise(p); break;
-        case lxEpile3e: TEvtolnEpile3e::Metaglwttise(p); break;
-        case lxPeriptwsn: TEvtolnPeriptwsn::Metaglwttise(p); break;
-        case lxTelos_epilogwv: TEvtolnTelosEpilogwv::Metaglwttise(p); break;
-        case lxOso: TEvtolnOso::Metaglwttise(p); break;
-        case lxGia: TEvtolnGia::Metaglwttise(p); break;
-        case lxArxn_epavalncns: TEvtolnArxnEpavalncns::Metaglwttise(p); break;
-        case lxMexris_otou: TEvtolnMexrisOtou::Metaglwttise(p); break;
-        case lxTelos_epavalncns: TEvtolnTelosEpavalncns::Metaglwttise(p); break;
+        case lxAvagvwristiko: TEvtolnAva8esnTimns::Kataskeuase(p); break;
+        case lxGrace: TEvtolnGrace::Kataskeuase(p); break;
+        case lxDiabase: TEvtolnDiabase::Kataskeuase(p); break;
+        case lxAv: TEvtolnAv::Kataskeuase(p); break;
+        case lxAlliws_av: TEvtolnAlliwsAv::Kataskeuase(p); break;
+        case lxAlliws: TEvtolnAlliws::Kataskeuase(p); break;
+        case lxTelos_av: TEvtolnTelosAv::Kataskeuase(p); break;
+        case lxEpile3e: TEvtolnEpile3e::Kataskeuase(p); break;
+        case lxPeriptwsn: TEvtolnPeriptwsn::Kataskeuase(p); break;
+        case lxTelos_epilogwv: TEvtolnTelosEpilogwv::Kataskeuase(p); break;
+        case lxOso: TEvtolnOso::Kataskeuase(p); break;
+        case lxGia: TEvtolnGia::Kataskeuase(p); break;
+        case lxArxn_epavalncns: TEvtolnArxnEpavalncns::Kataskeuase(p); break;
+        case lxMexris_otou: TEvtolnMexrisOtou::Kataskeuase(p); break;
+        case lxTelos_epavalncns: TEvtolnTelosEpavalncns::Kataskeuase(p); break;
         default:
             throw ESuvtaktikoLa8os(Morfh(u"Η λέξη «%s» δεν είναι έγκυρη εντολή της Καλμίρας", {KeimevoTimns(p.Le3n().Timn)}));
         }
     }
-    TEvtolnTelosProgrammatos::Metaglwttise(p);
+    TEvtolnTelosProgrammatos::Kataskeuase(p);
     Evtoles->Trexousa = nullptr;
 }
 
@@ -235,7 +235,7 @@ int TProgramma::EpomevoBnma()
         return -1;
     if (!Evtoles->Trexousa) {
         Evtoles->Epavafora();
-        Avagvwristika->Epavafora();
+        Avagvwristika->AdeiasmaMetablntwv();
     }
     return Evtoles->Bnma() - 1;
 }
@@ -246,7 +246,7 @@ std::int64_t TProgramma::Ektelese(std::int64_t megistaBnmata)
         return 0;
     if (!Evtoles->Trexousa) {
         Evtoles->Epavafora();
-        Avagvwristika->Epavafora();
+        Avagvwristika->AdeiasmaMetablntwv();
     }
     TEvtoln* evtoln = Evtoles->Trexousa;
     std::int64_t bnmata = 0;
@@ -274,7 +274,7 @@ void TProgramma::Termatismos()
 // ---------------------------------------------------------------------------------------------
 // The frame
 
-void TEvtolnProgramma::Metaglwttise(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos)
+void TEvtolnProgramma::Kataskeuase(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos)
 {
     auto evtoln = std::make_unique<TEvtolnProgramma>();
     evtoln->Pros8eseKwdika(u"Πρόγραμμα ", egNea, p.Evtoles);
@@ -287,7 +287,7 @@ void TEvtolnProgramma::Metaglwttise(TPlaisioMetaglwttisns& p, std::u16string& ov
     p.Evtoles.Pros8nkn(std::move(evtoln));
 }
 
-void TEvtolnArxn::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnArxn::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnArxn>();
     evtoln->Pros8eseKwdika(u"Αρχή", egNea, p.Evtoles);
@@ -295,7 +295,7 @@ void TEvtolnArxn::Metaglwttise(TPlaisioMetaglwttisns& p)
     p.Evtoles.Avoigma(p.Evtoles.Katoxurwsn(std::move(evtoln)));
 }
 
-void TEvtolnTelosProgrammatos::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnTelosProgrammatos::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnTelosProgrammatos>();
     TEvtoln* kleismevn = p.Evtoles.Kleisimo();
@@ -313,7 +313,7 @@ void TEvtolnTelosProgrammatos::Metaglwttise(TPlaisioMetaglwttisns& p)
 // Declaration sections
 
 // Constants -> "Σταθερές" name "=" Expression { name "=" Expression }
-void TEvtolnSta8eres::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnSta8eres::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnSta8eres>();
     evtoln->Pros8eseKwdika(u"Σταθερές", egNea, p.Evtoles);
@@ -385,7 +385,7 @@ static std::vector<std::pair<std::int32_t, std::int32_t>> DiabaseOriaPivaka(TPla
 
 // Variables -> "Μεταβλητές" type ":" name { "," name } { type ":" name { "," name } }
 //              name -> identifier [ "[" bounds "]" ]
-void TEvtolnMetablntes::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnMetablntes::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnMetablntes>();
     evtoln->Pros8eseKwdika(u"Μεταβλητές", egNea, p.Evtoles);

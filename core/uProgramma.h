@@ -146,11 +146,13 @@ public:
     std::unique_ptr<TPivakasEvtolwv> Evtoles;
 
 private:
-    void Metaglwttise();
+    void KataskeuaseEvtoles();
     bool metaglwttistnke_ = false;
 };
 
-// What the statements read while compiling.
+// What the statements read while compiling. Every statement class has a static Kataskeuase(p)
+// that starts on the statement's first token, reads its tokens, builds the statement, writes its
+// text and adds it to the statement table, leaving the analyzer on the first token after it.
 struct TPlaisioMetaglwttisns {
     TLektikosAvalutns& Lektikos;
     TSarwtnsEkfrasewv& Sarwtns;
@@ -184,45 +186,46 @@ public:
     TEvtolnProgramma() : TEvtoln(evProgramma) {}
     // The first step of a run passes through the heading and the sections.
     TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
-    static void Metaglwttise(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos);
 };
 
 class TEvtolnArxn final : public TEvtoln {
 public:
     TEvtolnArxn() : TEvtoln(evArxn) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnTelosProgrammatos final : public TEvtoln {
 public:
     TEvtolnTelosProgrammatos() : TEvtoln(evTelosProgrammatos) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnSta8eres final : public TEvtoln {
 public:
     TEvtolnSta8eres() : TEvtoln(evSta8eres) {}
     TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnMetablntes final : public TEvtoln {
 public:
     TEvtolnMetablntes() : TEvtoln(evMetablntes) {}
     TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 // ---------------------------------------------------------------------------------------------
 // Assignment, input and output
 
-// Assignment. The compile picks a subclass specialised for the target and the value's tag.
+// Assignment. The compile builds a subclass specialised for the target and the value's tag, which
+// executes it; the base holds the parts.
 class TEvtolnAva8esnTimns : public TEvtoln {
 public:
     TEvtolnAva8esnTimns(std::unique_ptr<TEkfrasnMetablntns> stoxos, std::unique_ptr<TEkfrasn> ekfrasn)
         : TEvtoln(evAva8esn), Stoxos(std::move(stoxos)), Ekfrasn(std::move(ekfrasn)) {}
-    TEvtoln* Ektelesn() override;
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    TEvtoln* Ektelesn() override = 0;
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     const std::unique_ptr<TEkfrasnMetablntns> Stoxos;
     const std::unique_ptr<TEkfrasn> Ekfrasn;
@@ -232,7 +235,7 @@ class TEvtolnDiabase final : public TEvtoln {
 public:
     explicit TEvtolnDiabase(const TOnDiabase& onDiabase) : TEvtoln(evDiabase), OnDiabase(onDiabase) {}
     TEvtoln* Ektelesn() override;
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     TListaEkfrasewv Metablntes;
     TOnDiabase OnDiabase;
@@ -242,7 +245,7 @@ class TEvtolnGrace final : public TEvtoln {
 public:
     explicit TEvtolnGrace(const TOnGrace& onGrace) : TEvtoln(evGrace), OnGrace(onGrace) {}
     TEvtoln* Ektelesn() override;
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     TListaEkfrasewv Ekfraseis;
     TOnGrace OnGrace;
@@ -270,7 +273,7 @@ public:
 class TEvtolnAv final : public TEvtolnDiakladwsns {
 public:
     TEvtolnAv() : TEvtolnDiakladwsns(evAv) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     TEvtolnDiakladwsns* AvoixtnDiakladwsn = nullptr;
     std::vector<TEvtoln*> TelnKladwv;
@@ -279,25 +282,25 @@ public:
 class TEvtolnAlliwsAv final : public TEvtolnDiakladwsns {
 public:
     TEvtolnAlliwsAv() : TEvtolnDiakladwsns(evAlliwsAv) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnAlliws final : public TEvtoln {
 public:
     TEvtolnAlliws() : TEvtoln(evAlliws) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnTelosAv final : public TEvtoln {
 public:
     TEvtolnTelosAv() : TEvtoln(evTelosAv) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnEpile3e final : public TEvtoln {
 public:
     TEvtolnEpile3e() : TEvtoln(evEpile3e) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     TEvtolnDiakladwsns* AvoixtnPeriptwsn = nullptr;
     std::vector<TEvtoln*> TelnKladwv;
@@ -307,13 +310,13 @@ public:
 class TEvtolnPeriptwsn final : public TEvtolnDiakladwsns {
 public:
     TEvtolnPeriptwsn() : TEvtolnDiakladwsns(evPeriptwsn) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnTelosEpilogwv final : public TEvtoln {
 public:
     TEvtolnTelosEpilogwv() : TEvtoln(evTelosEpilogwv) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -322,25 +325,25 @@ public:
 class TEvtolnOso final : public TEvtolnDiakladwsns {
 public:
     TEvtolnOso() : TEvtolnDiakladwsns(evOso) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnTelosEpavalncns final : public TEvtoln {
 public:
     TEvtolnTelosEpavalncns() : TEvtoln(evTelosEpavalncns) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnArxnEpavalncns final : public TEvtoln {
 public:
     TEvtolnArxnEpavalncns() : TEvtoln(evArxnEpavalncns) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnMexrisOtou final : public TEvtolnDiakladwsns {
 public:
     TEvtolnMexrisOtou() : TEvtolnDiakladwsns(evMexrisOtou) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnGia;
@@ -362,7 +365,7 @@ class TEvtolnGia final : public TEvtolnDiakladwsns {
 public:
     TEvtolnGia() : TEvtolnDiakladwsns(evGia) {}
     TEvtoln* Ektelesn() override;
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     // Compares the counter with the final value taken on entry.
     bool ElegxosVroxou() const;

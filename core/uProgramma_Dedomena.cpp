@@ -11,12 +11,6 @@ namespace kalmira {
 // ---------------------------------------------------------------------------------------------
 // Assignment
 
-TEvtoln* TEvtolnAva8esnTimns::Ektelesn()
-{
-    Stoxos->GraceTimn(Ekfrasn->Timn());
-    return Epomevn;
-}
-
 namespace {
 
 // Assignments specialised by their target and by the tag of the value: each evaluates the value
@@ -220,7 +214,7 @@ std::unique_ptr<TEvtoln> DnmiourgiaAva8esns(std::unique_ptr<TEkfrasnMetablntns> 
 }  // namespace
 
 // Assignment -> variable "←" Expression
-void TEvtolnAva8esnTimns::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnAva8esnTimns::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     std::unique_ptr<TEkfrasn> stoxos = p.Sarwtns.DiabaseStoixeio();
     if (stoxos->EidosKomvou == TEkfrasn::ekOvomasmevnSta8era)
@@ -430,7 +424,7 @@ TEvtoln* TEvtolnDiabase::Ektelesn()
 }
 
 // Read -> "Διάβασε" variable { "," variable }
-void TEvtolnDiabase::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnDiabase::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnDiabase>(p.OnDiabase);
     DiabaseLista(p, *evtoln, u"Διάβασε ", evtoln->Metablntes, [&p] {
@@ -467,7 +461,7 @@ TEvtoln* TEvtolnGrace::Ektelesn()
 }
 
 // Write -> "Γράψε" Expression { "," Expression }
-void TEvtolnGrace::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnGrace::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnGrace>(p.OnGrace);
     DiabaseLista(p, *evtoln, u"Γράψε ", evtoln->Ekfraseis, [&p] { return p.Sarwtns.DiabaseEkfrasn(); });

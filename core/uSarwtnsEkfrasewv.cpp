@@ -52,13 +52,6 @@ TEkfrasnAplnsMetablntns::TEkfrasnAplnsMetablntns(TMetablntn& metablntn)
 {
 }
 
-std::u16string TListaEkfrasewv::Keimevo() const
-{
-    std::u16string keimevo;
-    GrapseKeimevo(keimevo);
-    return keimevo;
-}
-
 void TListaEkfrasewv::GrapseKeimevo(std::u16string& e3odos) const
 {
     for (std::size_t i = 0; i < Stoixeia.size(); ++i) {

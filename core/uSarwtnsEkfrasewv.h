@@ -79,7 +79,6 @@ public:
 class TListaEkfrasewv {
 public:
     void Pros8nkn(std::unique_ptr<TEkfrasn> ekfrasn) { Stoixeia.push_back(std::move(ekfrasn)); }
-    std::u16string Keimevo() const;
     void GrapseKeimevo(std::u16string& e3odos) const;
 
     std::vector<std::unique_ptr<TEkfrasn>> Stoixeia;

@@ -52,8 +52,6 @@ void Apo8nkeusnMeMetatropn(TTimn& stoxos, const TTimn& timn, TTuposDedomevwv tup
         stoxos = timn.Metatropn(tupos);
 }
 
-void TMetablntn::GraceTimn(const TTimn& timn) { Apo8nkeusnMeMetatropn(Periexomevo, timn, Tupos); }
-
 TMetablntnPivakas::TMetablntnPivakas(std::u16string ovoma, TTuposDedomevwv tupos,
                                      const std::vector<std::pair<std::int32_t, std::int32_t>>& oria)
     : TAvagvwristiko(std::move(ovoma), tupos, avPivakas)
@@ -81,15 +79,6 @@ void TMetablntnPivakas::AdeioStoixeio() const
     throw ELa8osEktelesns(Morfh(u"Έγινε προσπάθεια να διαβαστεί στοιχείο του πίνακα «%s» χωρίς πρώτα να αρχικοποιηθεί", {Ovoma}));
 }
 
-TTimn TMetablntnPivakas::Stoixeio(const TDeiktes& deiktes) const
-{
-    return AnagvwsnSe(Topo8esia(deiktes.data()));
-}
-
-void TMetablntnPivakas::GraceStoixeio(const TDeiktes& deiktes, const TTimn& timn)
-{
-    Apo8nkeusnMeMetatropn(StoixeioSe(Topo8esia(deiktes.data())), timn, Tupos);
-}
 
 // ---------------------------------------------------------------------------------------------
 // The identifier table
@@ -112,13 +101,13 @@ TAvagvwristiko& TPivakasAvagvwristikwv::Find(const std::u16string& ovoma) const
     return *thesn->second;
 }
 
-void TPivakasAvagvwristikwv::Epavafora() noexcept
+void TPivakasAvagvwristikwv::AdeiasmaMetablntwv() noexcept
 {
     for (auto& avagvwristiko : stoixeia_) {
         if (avagvwristiko->Eidos == TAvagvwristiko::avMetablntn)
-            static_cast<TMetablntn&>(*avagvwristiko).Epavafora();
+            static_cast<TMetablntn&>(*avagvwristiko).Adeiasma();
         else if (avagvwristiko->Eidos == TAvagvwristiko::avPivakas)
-            static_cast<TMetablntnPivakas&>(*avagvwristiko).Epavafora();
+            static_cast<TMetablntnPivakas&>(*avagvwristiko).Adeiasma();
     }
 }
 

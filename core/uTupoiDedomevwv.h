@@ -70,9 +70,7 @@ public:
             AdeiaMetablntn();
         return Periexomevo;
     }
-    // Store: the value is converted to the declared type.
-    void GraceTimn(const TTimn& timn);
-    void Epavafora() noexcept { Periexomevo.Adeiasma(); }
+    void Adeiasma() noexcept { Periexomevo.Adeiasma(); }
     [[noreturn]] void AdeiaMetablntn() const;
 
     TTimn Periexomevo;
@@ -86,11 +84,9 @@ public:
     TMetablntnPivakas(std::u16string ovoma, TTuposDedomevwv tupos, const std::vector<std::pair<std::int32_t, std::int32_t>>& oria);
     TTimn Timn() const override { return Periexomevo; }
 
-    TDeiktes Diastaseis() const { return anwOria_; }
     std::size_t Ari8mosDiastasewv() const noexcept { return anwOria_.size(); }
-    TTimn Stoixeio(const TDeiktes& deiktes) const;
-    void GraceStoixeio(const TDeiktes& deiktes, const TTimn& timn);
-    void Epavafora() noexcept { Periexomevo.Pivakas().Adeiasma(); }
+    // Every element becomes empty; the bounds stay.
+    void Adeiasma() noexcept { Periexomevo.Pivakas().Adeiasma(); }
 
     // The flat row-major position of an element; fails with the first index out of its bounds.
     std::size_t Topo8esia(const std::int32_t* deiktes) const
@@ -142,8 +138,8 @@ public:
     TAvagvwristiko& Add(std::unique_ptr<TAvagvwristiko> avagvwristiko);
     // The identifier with that name; an unknown name fails.
     TAvagvwristiko& Find(const std::u16string& ovoma) const;
-    // Every variable and array becomes empty again.
-    void Epavafora() noexcept;
+    // Every variable and every array element becomes empty again; constants keep their values.
+    void AdeiasmaMetablntwv() noexcept;
 
     const std::vector<std::unique_ptr<TAvagvwristiko>>& Stoixeia() const noexcept { return stoixeia_; }
 
@@ -184,11 +180,6 @@ enum TTelestns : std::uint8_t {
     tlTetragwviknRiza,    // Τ_Ρ
 };
 inline constexpr int Plnr8osTelestwv = 24;
-
-// The text an operator shows in the canonical text, and the form quoted in messages.
-std::u16string_view EmfanisnTelestn(TTelestns telestns);
-std::u16string_view MnvumaTelestn(TTelestns telestns);
-bool EivaiSugkrisn(TTelestns telestns);
 
 // Full evaluation of "ή" and "και": when off (the default) the right operand is evaluated only
 // when the left one does not decide the result.
@@ -278,8 +269,8 @@ std::unique_ptr<TEkfrasn> DnmiourgiaMovadiaias(TTelestns telestns, std::unique_p
 std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> aristeros, std::unique_ptr<TEkfrasn> de3ios,
                                                    TTelestns telestns);
 
-// The arithmetic of the language on whole values, as the nodes perform it.
-TTimn EfarmognMovadiaias(TTelestns telestns, const TTimn& timn);
+// Binary arithmetic and comparison on whole values, as the generic nodes perform them; the counted
+// loop uses them for counters that are not plain integers.
 TTimn EfarmognDuadiknsPra3ns(TTelestns telestns, TTuposDedomevwv tupos, const TTimn& a, const TTimn& b);
 bool SugkrisnTimwv(TTelestns telestns, const TTimn& a, const TTimn& b);
 

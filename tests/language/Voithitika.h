@@ -47,6 +47,18 @@ inline TOvomasmevnSta8era& Sta8era(TPivakasAvagvwristikwv& p, std::u16string ovo
     return static_cast<TOvomasmevnSta8era&>(p.Add(std::make_unique<TOvomasmevnSta8era>(std::move(ovoma), std::move(timn))));
 }
 
+// Stores and reads as the statements do: an element through its position, a store converted to
+// the declared type.
+inline void GraceTimn(TMetablntn& metablntn, const TTimn& timn) { Apo8nkeusnMeMetatropn(metablntn.Periexomevo, timn, metablntn.Tupos); }
+inline void GraceStoixeio(TMetablntnPivakas& pivakas, const TDeiktes& deiktes, const TTimn& timn)
+{
+    Apo8nkeusnMeMetatropn(pivakas.StoixeioSe(pivakas.Topo8esia(deiktes.data())), timn, pivakas.Tupos);
+}
+inline const TTimn& Stoixeio(const TMetablntnPivakas& pivakas, const TDeiktes& deiktes)
+{
+    return pivakas.AnagvwsnSe(pivakas.Topo8esia(deiktes.data()));
+}
+
 // Parses a whole text, operators normalised, as one expression; the text must be used up.
 inline std::unique_ptr<TEkfrasn> Diabase(TPivakasAvagvwristikwv& pivakas, std::u16string_view keimevo)
 {
