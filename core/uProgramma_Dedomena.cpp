@@ -393,8 +393,7 @@ TEvtoln* TEvtolnDiabase::Ektelesn()
     for (const auto& stoixeio : Metablntes.Stoixeia) {
         const auto& metablntn = static_cast<const TEkfrasnMetablntns&>(*stoixeio);
         std::u16string keimevo;
-        if (OnDiabase)
-            OnDiabase(metablntn, keimevo);
+        Xeiristes.Diabase(metablntn, keimevo);
         switch (metablntn.Tupos) {
         case tdAlfari8mntikos: metablntn.GraceTimn(TTimn::ApoAlfari8mntiko(std::move(keimevo))); break;
         case tdAkeraios: {
@@ -426,7 +425,7 @@ TEvtoln* TEvtolnDiabase::Ektelesn()
 // Read -> "Διάβασε" variable { "," variable }
 void TEvtolnDiabase::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
-    auto evtoln = std::make_unique<TEvtolnDiabase>(p.OnDiabase);
+    auto evtoln = std::make_unique<TEvtolnDiabase>(p.Xeiristes);
     DiabaseLista(p, *evtoln, u"Διάβασε ", evtoln->Metablntes, [&p] {
         if (p.Eidos() != lxAvagvwristiko)
             throw ESuvtaktikoLa8os(u"Στην εντολή «Διάβασε» επιτρέπονται μόνο μεταβλητές");
@@ -455,15 +454,14 @@ TEvtoln* TEvtolnGrace::Ektelesn()
         default: grammn += stoixeio->Alfari8mntiko(proswrino); break;
         }
     }
-    if (OnGrace)
-        OnGrace(grammn);
+    Xeiristes.Grace(grammn);
     return Epomevn;
 }
 
 // Write -> "Γράψε" Expression { "," Expression }
 void TEvtolnGrace::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
-    auto evtoln = std::make_unique<TEvtolnGrace>(p.OnGrace);
+    auto evtoln = std::make_unique<TEvtolnGrace>(p.Xeiristes);
     DiabaseLista(p, *evtoln, u"Γράψε ", evtoln->Ekfraseis, [&p] { return p.Sarwtns.DiabaseEkfrasn(); });
     p.Evtoles.Katoxurwsn(std::move(evtoln));
 }

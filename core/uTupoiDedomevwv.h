@@ -40,8 +40,9 @@ public:
     TAvagvwristiko& operator=(const TAvagvwristiko&) = delete;
     virtual ~TAvagvwristiko() = default;
 
-    // The identifier's current value as a whole, unguarded (the variables list shows it).
-    virtual TTimn Timn() const = 0;
+    // The identifier's current value as a whole, unguarded and not copied (the variables list
+    // shows it).
+    virtual const TTimn& Timn() const = 0;
 
     const std::u16string Ovoma;  // as written in the declaration
     const TTuposDedomevwv Tupos;  // declared type; element type for arrays
@@ -52,7 +53,7 @@ public:
 class TOvomasmevnSta8era final : public TAvagvwristiko {
 public:
     TOvomasmevnSta8era(std::u16string ovoma, TTimn timn);
-    TTimn Timn() const override { return Periexomevo; }
+    const TTimn& Timn() const override { return Periexomevo; }
 
     const TTimn Periexomevo;
 };
@@ -61,7 +62,7 @@ public:
 class TMetablntn final : public TAvagvwristiko {
 public:
     TMetablntn(std::u16string ovoma, TTuposDedomevwv tupos) : TAvagvwristiko(std::move(ovoma), tupos, avMetablntn) {}
-    TTimn Timn() const override { return Periexomevo; }
+    const TTimn& Timn() const override { return Periexomevo; }
 
     // Guarded read: fails while the variable is empty.
     const TTimn& Anagvwsn() const
@@ -82,7 +83,7 @@ class TMetablntnPivakas final : public TAvagvwristiko {
 public:
     // One (lower, upper) pair per dimension.
     TMetablntnPivakas(std::u16string ovoma, TTuposDedomevwv tupos, const std::vector<std::pair<std::int32_t, std::int32_t>>& oria);
-    TTimn Timn() const override { return Periexomevo; }
+    const TTimn& Timn() const override { return Periexomevo; }
 
     std::size_t Ari8mosDiastasewv() const noexcept { return anwOria_.size(); }
     // Every element becomes empty; the bounds stay.
