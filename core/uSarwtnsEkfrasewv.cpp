@@ -1,3 +1,5 @@
+// The leaves of the expression tree (declared with the tree in uTupoiDedomevwv.h) and the
+// expression parser.
 #include "core/uSarwtnsEkfrasewv.h"
 
 #include "front/uLa8os.h"

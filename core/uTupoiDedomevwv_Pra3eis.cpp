@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/uSarwtnsEkfrasewv.h"
 #include "core/uTupoiDedomevwv.h"
 #include "core/uTupoiDedomevwv_Pra3eis.h"
 #include "front/uLa8os.h"
