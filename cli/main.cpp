@@ -7,7 +7,7 @@
 #include <QLocale>
 
 #include "cli/uGrammnEvtolwv.h"
-#include "core/uTupoiDedomevwv.h"
+#include "front/uTimn.h"
 
 int main(int argc, char** argv)
 {

@@ -2,7 +2,6 @@
 
 #include <istream>
 #include <limits>
-#include <new>
 #include <ostream>
 #include <string>
 
@@ -31,8 +30,6 @@ const char* const Xrnsn =
     "\n"
     "Κωδικοί εξόδου: 0 επιτυχία, 1 λάθος μεταγλώττισης, 2 σφάλμα εκτέλεσης, 3 τερματισμός από τον\n"
     "χρήστη (τέλος της εισόδου), 4 λάθος αρχείου ή παραμέτρων, 5 όριο βημάτων.\n";
-
-const std::u16string Termatismeno = u"TERMATISMENO";
 
 struct TParametroi {
     bool ektelesn = false;
@@ -100,9 +97,6 @@ bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, st
     return true;
 }
 
-// Line and column (1-based) of an offset in a text whose lines end in CR LF.
-void GrammnKaiStnln(const std::u16string& keimevo, std::size_t thesn, std::size_t& grammn, std::size_t& stnln);
-
 }  // namespace
 
 int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
@@ -131,7 +125,7 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
         }
         std::string grammn;
         if (!std::getline(eisodos, grammn))
-            throw ELa8osEktelesns(Termatismeno);
+            throw ELa8osEktelesns(std::u16string(MnvumaTermatismou));
         if (!grammn.empty() && grammn.back() == '\r')
             grammn.pop_back();
         apantnsn = ApoUtf8(grammn);
@@ -142,11 +136,9 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
     TProgramma programma(diabase, grace);
     std::u16string pnyh = keimevo.toStdU16String();
     if (!programma.Metaglwttisn(pnyh, parametroi.peri8wrio)) {
-        std::size_t grammn, stnln;
-        std::size_t thesn = programma.SnmeioLa8ous >= 3 ? programma.SnmeioLa8ous - 3 : 0;
-        GrammnKaiStnln(pnyh, thesn, grammn, stnln);
-        la8n << arxeio << ':' << grammn << ':' << stnln << ": " << SeUtf8(programma.EidosLa8ous) << '\n'
-             << Grammes(programma.MnvumaLa8ous) << '\n';
+        const TThesnLa8ous& thesn = programma.ThesnLa8ous();
+        la8n << arxeio << ':' << thesn.Grammn + 1 << ':' << thesn.Stnln + 1 << ": " << SeUtf8(programma.EidosLa8ous()) << '\n'
+             << Grammes(programma.MnvumaLa8ous()) << '\n';
         return ke3La8osMetaglwttisns;
     }
     if (!parametroi.ektelesn) {
@@ -156,55 +148,35 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
 
     PlnrnsApotimnsn = parametroi.plnrnsApotimnsn;
     const long long orio = parametroi.megistaBnmata >= 0 ? parametroi.megistaBnmata : std::numeric_limits<long long>::max();
+    TApotelesmaEktelesns apotelesma;
+    bool sfalma = false;
     std::u16string mnvuma;
     try {
-        programma.Ektelese(orio);
+        apotelesma = programma.Ektelese(orio);
     } catch (const ELa8osEktelesns& e) {
-        if (e.Mnvuma() == Termatismeno) {
+        if (e.Mnvuma() == MnvumaTermatismou) {
             e3odos.flush();
             la8n << "Η εκτέλεση του προγράμματος τερματίστηκε από τον χρήστη\n";
             return ke3Termatismos;
         }
+        sfalma = true;
         mnvuma = e.Mnvuma();
     } catch (const ELa8osKalmiras& e) {
+        sfalma = true;
         mnvuma = e.Mnvuma();
-    } catch (const std::bad_alloc&) {
-        mnvuma = u"Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εκτέλεση του προγράμματος";
-    } catch (const std::exception& e) {
-        mnvuma = ApoUtf8(e.what());
     }
-    if (!mnvuma.empty()) {
+    if (sfalma) {
         e3odos << "Σφάλμα εκτέλεσης!\n" << Grammes(mnvuma) << '\n';
         e3odos.flush();
-        const TEvtoln* evtoln = programma.Trexousa();
-        la8n << arxeio << ':' << (evtoln ? evtoln->Grammn : 0) << ": Σφάλμα εκτέλεσης - η εκτέλεση του προγράμματος τερματίστηκε\n";
+        la8n << arxeio << ':' << programma.TrexousaGrammn() + 1 << ": Σφάλμα εκτέλεσης - η εκτέλεση του προγράμματος τερματίστηκε\n";
         return ke3La8osEktelesns;
     }
-    if (programma.Trexousa()) {
+    if (apotelesma.EpomevnGrammn >= 0) {
         e3odos.flush();
         la8n << "Η εκτέλεση σταμάτησε μετά από " << orio << " βήματα\n";
         return ke3OrioBnmatwv;
     }
     return ke3Epituxia;
 }
-
-namespace {
-
-void GrammnKaiStnln(const std::u16string& keimevo, std::size_t thesn, std::size_t& grammn, std::size_t& stnln)
-{
-    if (thesn > keimevo.size())
-        thesn = keimevo.size();
-    grammn = 1;
-    std::size_t ar3nGrammns = 0;
-    for (std::size_t i = 0; i < thesn; ++i) {
-        if (keimevo[i] == u'\n') {
-            ++grammn;
-            ar3nGrammns = i + 1;
-        }
-    }
-    stnln = thesn - ar3nGrammns + 1;
-}
-
-}  // namespace
 
 }  // namespace kalmira

@@ -2,6 +2,9 @@
 // declaration sections.
 #include "core/uProgramma.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <new>
 
@@ -130,24 +133,100 @@ std::u16string TPivakasEvtolwv::Keimevo() const
 }
 
 // ---------------------------------------------------------------------------------------------
+// The handlers
+
+void TXeiristes::ElegxosTermatismou()
+{
+    if (termatismos_)
+        throw ELa8osEktelesns(std::u16string(MnvumaTermatismou));
+}
+
+void TXeiristes::Grace(const std::u16string& grammn)
+{
+    if (onGrace_)
+        onGrace_(grammn);
+    ElegxosTermatismou();
+}
+
+void TXeiristes::Diabase(const TEkfrasnMetablntns& metablntn, std::u16string& keimevo)
+{
+    if (onDiabase_)
+        onDiabase_(metablntn, keimevo);
+    ElegxosTermatismou();
+}
+
+// ---------------------------------------------------------------------------------------------
 // The program object
 
-TProgramma::TProgramma(TOnDiabase onDiabase, TOnGrace onGrace) : OnDiabase(std::move(onDiabase)), OnGrace(std::move(onGrace)) {}
+// A fault of the caller that would otherwise run on in freed or half-built objects: the process
+// stops with the routine's name on standard error.
+[[noreturn]] static void La8osXrnsns(const char* mnvuma)
+{
+    std::fputs("Καλμίρα: λάθος χρήσης της TProgramma: ", stderr);
+    std::fputs(mnvuma, stderr);
+    std::fputc('\n', stderr);
+    std::abort();
+}
 
-TProgramma::~TProgramma() = default;
+// Marks a step in progress for as long as it runs, so that what a handler may call while the step
+// waits for it is checked.
+class TProgramma::TFrourosBnmatos {
+public:
+    explicit TFrourosBnmatos(TProgramma& programma) : programma_(programma)
+    {
+        if (programma_.seBnma_)
+            La8osXrnsns("βήμα μέσα από τον χειριστή ενός άλλου βήματος (EpomevoBnma, Ektelese)");
+        programma_.seBnma_ = true;
+    }
+    ~TFrourosBnmatos() { programma_.seBnma_ = false; }
+    TFrourosBnmatos(const TFrourosBnmatos&) = delete;
+    TFrourosBnmatos& operator=(const TFrourosBnmatos&) = delete;
+
+private:
+    TProgramma& programma_;
+};
+
+TProgramma::TProgramma(TOnDiabase onDiabase, TOnGrace onGrace)
+    : xeiristes_(std::move(onDiabase), std::move(onGrace)), avagvwristika_(std::make_unique<TPivakasAvagvwristikwv>())
+{
+}
+
+TProgramma::~TProgramma()
+{
+    if (seBnma_)
+        La8osXrnsns("καταστροφή μέσα από τον χειριστή ενός βήματος (~TProgramma)");
+}
 
 static const std::u16string_view GrammnEpikoivwvias = u"Παρακαλώ επικοινωνήστε με τον προγραμματιστή στο ";
 
+// The place of the analyzer's position `snmeio` in the text it read: the framed text starts with
+// CR LF, and a position past the source (the end of the text) becomes its end.
+static TThesnLa8ous ThesnSeKeimevo(const std::u16string& keimevo, std::size_t snmeio)
+{
+    TThesnLa8ous thesn;
+    thesn.Ar3n = std::min(snmeio >= 3 ? snmeio - 3 : 0, keimevo.size());
+    std::size_t ar3nGrammns = 0;
+    for (std::size_t i = 0; i < thesn.Ar3n; ++i) {
+        if (keimevo[i] == u'\n') {
+            ++thesn.Grammn;
+            ar3nGrammns = i + 1;
+        }
+    }
+    thesn.Stnln = static_cast<int>(thesn.Ar3n - ar3nGrammns);
+    return thesn;
+}
+
 bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
 {
-    metaglwttistnke_ = false;
-    Evtoles = std::make_unique<TPivakasEvtolwv>(de3iPeri8wrio);
+    if (metaglwttisnZntn8nke_)
+        La8osXrnsns("δεύτερη μεταγλώττιση του ίδιου προγράμματος (Metaglwttisn)");
+    metaglwttisnZntn8nke_ = true;
+    evtoles_ = std::make_unique<TPivakasEvtolwv>(de3iPeri8wrio);
     pnyh = MetatropnTelestwv(pnyh);
-    TPivakasEvtolwv* evtoles = Evtoles.get();
-    Lektikos = std::make_unique<TLektikosAvalutns>(
+    TPivakasEvtolwv* evtoles = evtoles_.get();
+    lektikos_ = std::make_unique<TLektikosAvalutns>(
         pnyh, [evtoles](const std::u16string& sxolio, TTroposGrammns tropos) { evtoles->Ekpompn(sxolio, tropos); });
-    Avagvwristika = std::make_unique<TPivakasAvagvwristikwv>();
-    Sarwtns = std::make_unique<TSarwtnsEkfrasewv>(*Lektikos, *Avagvwristika);
+    sarwtns_ = std::make_unique<TSarwtnsEkfrasewv>(*lektikos_, *avagvwristika_);
 
     auto epafn = [](std::u16string mnvuma) {
         mnvuma += u"\r\n";
@@ -156,125 +235,167 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
         return mnvuma;
     };
     try {
-        Metaglwttise();
-        pnyh = Evtoles->Keimevo();
+        KataskeuaseEvtoles();
+        pnyh = evtoles_->Keimevo();
         metaglwttistnke_ = true;
         return true;
     } catch (const ELektikoLa8os& e) {
-        EidosLa8ous = u"Λεκτικό λάθος κατά την μεταγλώττιση του προγράμματος";
-        MnvumaLa8ous = e.Mnvuma();
+        eidosLa8ous_ = u"Λεκτικό λάθος κατά την μεταγλώττιση του προγράμματος";
+        mnvumaLa8ous_ = e.Mnvuma();
     } catch (const ESuvtaktikoLa8os& e) {
-        EidosLa8ous = u"Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος";
-        MnvumaLa8ous = e.Mnvuma();
+        eidosLa8ous_ = u"Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος";
+        mnvumaLa8ous_ = e.Mnvuma();
     } catch (const ELa8osMou& e) {
-        EidosLa8ous = u"Εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά την μεταγλώττιση";
-        MnvumaLa8ous = epafn(e.Mnvuma());
+        eidosLa8ous_ = u"Εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά την μεταγλώττιση";
+        mnvumaLa8ous_ = epafn(e.Mnvuma());
     } catch (const ELa8osKalmiras& e) {
-        EidosLa8ous = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
-        MnvumaLa8ous = epafn(e.Mnvuma());
+        eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
+        mnvumaLa8ous_ = epafn(e.Mnvuma());
     } catch (const std::bad_alloc&) {
-        EidosLa8ous = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
-        MnvumaLa8ous = epafn(u"Δεν υπάρχει αρκετή μνήμη");
+        eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
+        mnvumaLa8ous_ = epafn(u"Δεν υπάρχει αρκετή μνήμη");
     } catch (const std::exception& e) {
-        EidosLa8ous = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
-        MnvumaLa8ous = epafn(ApoUtf8(e.what()));
+        eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
+        mnvumaLa8ous_ = epafn(ApoUtf8(e.what()));
     }
-    SnmeioLa8ous = Lektikos->Ar3nLe3ns();
+    snmeioLa8ous_ = lektikos_->Ar3nLe3ns();
+    thesnLa8ous_ = ThesnSeKeimevo(pnyh, snmeioLa8ous_);
     return false;
 }
 
-void TProgramma::Metaglwttise()
+void TProgramma::KataskeuaseEvtoles()
 {
-    TPlaisioMetaglwttisns p{*Lektikos, *Sarwtns, *Avagvwristika, *Evtoles, OnDiabase, OnGrace};
+    TPlaisioMetaglwttisns p{*lektikos_, *sarwtns_, *avagvwristika_, *evtoles_, xeiristes_};
     p.Epomevn();
     if (p.Eidos() != lxProgramma)
         throw ESuvtaktikoLa8os(Morfh(u"Περίμενα τη δεσμευμένη λέξη «πρόγραμμα» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
-    TEvtolnProgramma::Metaglwttise(p, OvomaProgrammatos);
+    TEvtolnProgramma::Kataskeuase(p, ovomaProgrammatos_);
     if (p.Eidos() == lxSta8eres)
-        TEvtolnSta8eres::Metaglwttise(p);
+        TEvtolnSta8eres::Kataskeuase(p);
     else if (p.Eidos() != lxMetablntes && p.Eidos() != lxArxn)
         throw ESuvtaktikoLa8os(Morfh(u"Περίμενα κάποια από τις δεσμευμένες λέξεις «Σταθερές», «Μεταβλητές» ή «Αρχή» και βρήκα «%s»",
                                     {KeimevoTimns(p.Le3n().Timn)}));
     if (p.Eidos() == lxMetablntes)
-        TEvtolnMetablntes::Metaglwttise(p);
+        TEvtolnMetablntes::Kataskeuase(p);
     else if (p.Eidos() != lxArxn)
         throw ESuvtaktikoLa8os(
             Morfh(u"Περίμενα κάποια από τις δεσμευμένες λέξεις «Μεταβλητές» ή «Αρχή» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
     if (p.Eidos() != lxArxn)
         throw ESuvtaktikoLa8os(Morfh(u"Περίμενα την δεσμευμένη λέξη «Αρχή» και βρήκα «%s»", {KeimevoTimns(p.Le3n().Timn)}));
-    TEvtolnArxn::Metaglwttise(p);
+    TEvtolnArxn::Kataskeuase(p);
 
     while (p.Eidos() != lxTelos_programmatos) {
         switch (p.Eidos()) {
-        case lxAvagvwristiko: TEvtolnAva8esnTimns::Metaglwttise(p); break;
-        case lxGrace: TEvtolnGrace::Metaglwttise(p); break;
-        case lxDiabase: TEvtolnDiabase::Metaglwttise(p); break;
-        case lxAv: TEvtolnAv::Metaglwttise(p); break;
-        case lxAlliws_av: TEvtolnAlliwsAv::Metaglwttise(p); break;
-        case lxAlliws: TEvtolnAlliws::Metaglwttise(p); break;
-        case lxTelos_av: TEvtolnTelosAv::Metaglwttise(p); break;
-        case lxEpile3e: TEvtolnEpile3e::Metaglwttise(p); break;
-        case lxPeriptwsn: TEvtolnPeriptwsn::Metaglwttise(p); break;
-        case lxTelos_epilogwv: TEvtolnTelosEpilogwv::Metaglwttise(p); break;
-        case lxOso: TEvtolnOso::Metaglwttise(p); break;
-        case lxGia: TEvtolnGia::Metaglwttise(p); break;
-        case lxArxn_epavalncns: TEvtolnArxnEpavalncns::Metaglwttise(p); break;
-        case lxMexris_otou: TEvtolnMexrisOtou::Metaglwttise(p); break;
-        case lxTelos_epavalncns: TEvtolnTelosEpavalncns::Metaglwttise(p); break;
+        case lxAvagvwristiko: TEvtolnAva8esnTimns::Kataskeuase(p); break;
+        case lxGrace: TEvtolnGrace::Kataskeuase(p); break;
+        case lxDiabase: TEvtolnDiabase::Kataskeuase(p); break;
+        case lxAv: TEvtolnAv::Kataskeuase(p); break;
+        case lxAlliws_av: TEvtolnAlliwsAv::Kataskeuase(p); break;
+        case lxAlliws: TEvtolnAlliws::Kataskeuase(p); break;
+        case lxTelos_av: TEvtolnTelosAv::Kataskeuase(p); break;
+        case lxEpile3e: TEvtolnEpile3e::Kataskeuase(p); break;
+        case lxPeriptwsn: TEvtolnPeriptwsn::Kataskeuase(p); break;
+        case lxTelos_epilogwv: TEvtolnTelosEpilogwv::Kataskeuase(p); break;
+        case lxOso: TEvtolnOso::Kataskeuase(p); break;
+        case lxGia: TEvtolnGia::Kataskeuase(p); break;
+        case lxArxn_epavalncns: TEvtolnArxnEpavalncns::Kataskeuase(p); break;
+        case lxMexris_otou: TEvtolnMexrisOtou::Kataskeuase(p); break;
+        case lxTelos_epavalncns: TEvtolnTelosEpavalncns::Kataskeuase(p); break;
         default:
             throw ESuvtaktikoLa8os(Morfh(u"Η λέξη «%s» δεν είναι έγκυρη εντολή της Καλμίρας", {KeimevoTimns(p.Le3n().Timn)}));
         }
     }
-    TEvtolnTelosProgrammatos::Metaglwttise(p);
-    Evtoles->Trexousa = nullptr;
+    TEvtolnTelosProgrammatos::Kataskeuase(p);
+    evtoles_->Trexousa = nullptr;
+}
+
+// A run begins: the first statement becomes current and every variable becomes empty.
+void TProgramma::ArxnEktelesns()
+{
+    evtoles_->Epavafora();
+    avagvwristika_->AdeiasmaMetablntwv();
+}
+
+// A step failed with the exception in flight: the failing statement stays current, unless a
+// handler asked for the run to end. A failure that is not one of the language's errors becomes a
+// run-time error with its text, so that callers catch one kind.
+void TProgramma::TelosAkurouBnmatos(TEvtoln* apotuxnmevn)
+{
+    evtoles_->Trexousa = xeiristes_.termatismos_ ? nullptr : apotuxnmevn;
+    xeiristes_.termatismos_ = false;
+    try {
+        throw;
+    } catch (const ELa8osKalmiras&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throw ELa8osEktelesns(u"Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εκτέλεση του προγράμματος");
+    } catch (const std::exception& e) {
+        throw ELa8osEktelesns(ApoUtf8(e.what()));
+    }
 }
 
 int TProgramma::EpomevoBnma()
 {
     if (!metaglwttistnke_)
         return -1;
-    if (!Evtoles->Trexousa) {
-        Evtoles->Epavafora();
-        Avagvwristika->Epavafora();
+    TFrourosBnmatos frouros(*this);
+    if (!evtoles_->Trexousa)
+        ArxnEktelesns();
+    TEvtoln* trexousa = evtoles_->Trexousa;
+    try {
+        return evtoles_->Bnma() - 1;
+    } catch (...) {
+        TelosAkurouBnmatos(trexousa);
     }
-    return Evtoles->Bnma() - 1;
 }
 
-std::int64_t TProgramma::Ektelese(std::int64_t megistaBnmata)
+TApotelesmaEktelesns TProgramma::Ektelese(std::int64_t megistaBnmata)
 {
-    if (!metaglwttistnke_ || megistaBnmata <= 0)
-        return 0;
-    if (!Evtoles->Trexousa) {
-        Evtoles->Epavafora();
-        Avagvwristika->Epavafora();
+    TApotelesmaEktelesns apotelesma;
+    if (!metaglwttistnke_ || megistaBnmata <= 0) {
+        apotelesma.EpomevnGrammn = TrexousaGrammn();
+        return apotelesma;
     }
-    TEvtoln* evtoln = Evtoles->Trexousa;
+    TFrourosBnmatos frouros(*this);
+    if (!evtoles_->Trexousa)
+        ArxnEktelesns();
+    TEvtoln* evtoln = evtoles_->Trexousa;
+    TEvtoln* teleutaia = nullptr;
     std::int64_t bnmata = 0;
     try {
-        while (bnmata < megistaBnmata) {
+        do {
+            teleutaia = evtoln;
             evtoln = evtoln->Ektelesn();
             ++bnmata;
-            if (!evtoln)
-                break;
-        }
+        } while (evtoln && bnmata < megistaBnmata);
     } catch (...) {
-        Evtoles->Trexousa = evtoln;  // the statement that failed
-        throw;
+        TelosAkurouBnmatos(evtoln);  // the statement that failed: its step did not return
     }
-    Evtoles->Trexousa = evtoln;
-    return bnmata;
+    evtoles_->Trexousa = evtoln;
+    apotelesma.Bnmata = bnmata;
+    // The heading is executed only by the step that begins a run, which reports no line.
+    apotelesma.TeleutaiaGrammn = teleutaia->Eidos == TEvtoln::evProgramma ? -1 : teleutaia->Grammn - 1;
+    apotelesma.EpomevnGrammn = evtoln ? evtoln->Grammn - 1 : -1;
+    return apotelesma;
 }
 
 void TProgramma::Termatismos()
 {
-    if (Evtoles)
-        Evtoles->Trexousa = nullptr;
+    if (seBnma_)
+        xeiristes_.termatismos_ = true;
+    else if (metaglwttistnke_)
+        evtoles_->Trexousa = nullptr;
+}
+
+int TProgramma::TrexousaGrammn() const
+{
+    return metaglwttistnke_ && evtoles_->Trexousa ? evtoles_->Trexousa->Grammn - 1 : -1;
 }
 
 // ---------------------------------------------------------------------------------------------
 // The frame
 
-void TEvtolnProgramma::Metaglwttise(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos)
+void TEvtolnProgramma::Kataskeuase(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos)
 {
     auto evtoln = std::make_unique<TEvtolnProgramma>();
     evtoln->Pros8eseKwdika(u"Πρόγραμμα ", egNea, p.Evtoles);
@@ -287,7 +408,7 @@ void TEvtolnProgramma::Metaglwttise(TPlaisioMetaglwttisns& p, std::u16string& ov
     p.Evtoles.Pros8nkn(std::move(evtoln));
 }
 
-void TEvtolnArxn::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnArxn::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnArxn>();
     evtoln->Pros8eseKwdika(u"Αρχή", egNea, p.Evtoles);
@@ -295,7 +416,7 @@ void TEvtolnArxn::Metaglwttise(TPlaisioMetaglwttisns& p)
     p.Evtoles.Avoigma(p.Evtoles.Katoxurwsn(std::move(evtoln)));
 }
 
-void TEvtolnTelosProgrammatos::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnTelosProgrammatos::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnTelosProgrammatos>();
     TEvtoln* kleismevn = p.Evtoles.Kleisimo();
@@ -313,7 +434,7 @@ void TEvtolnTelosProgrammatos::Metaglwttise(TPlaisioMetaglwttisns& p)
 // Declaration sections
 
 // Constants -> "Σταθερές" name "=" Expression { name "=" Expression }
-void TEvtolnSta8eres::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnSta8eres::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnSta8eres>();
     evtoln->Pros8eseKwdika(u"Σταθερές", egNea, p.Evtoles);
@@ -385,7 +506,7 @@ static std::vector<std::pair<std::int32_t, std::int32_t>> DiabaseOriaPivaka(TPla
 
 // Variables -> "Μεταβλητές" type ":" name { "," name } { type ":" name { "," name } }
 //              name -> identifier [ "[" bounds "]" ]
-void TEvtolnMetablntes::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnMetablntes::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnMetablntes>();
     evtoln->Pros8eseKwdika(u"Μεταβλητές", egNea, p.Evtoles);

@@ -3,6 +3,13 @@
 // Compiling reads the whole source as one token stream, builds one statement object per statement,
 // links them with jump targets while it regenerates the text in a canonical layout, and leaves a
 // table that runs one statement per step. Nothing structural is interpreted at run time.
+//
+// TProgramma, at the top, is what the workbench and the command-line runner use; everything below
+// it serves the compile and the statements.
+//
+// Line numbers: every line number that TProgramma gives is 0-based, counted in the text that
+// Metaglwttisn leaves in its argument (the regenerated text after a successful compile), and -1
+// means no line. Internally a statement's Grammn is 1-based, as the line emitter counts lines.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +17,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,14 +28,142 @@
 
 namespace kalmira {
 
+class TEvtoln;
 class TPivakasEvtolwv;
-class TEkfrasnMetablntns;
 
 // Output of Γράψε: one finished line.
 using TOnGrace = std::function<void(const std::u16string& grammn)>;
 // Input for Διάβασε: the handler fills in the user's text for the variable (its Keimevo and Tupos
-// say what is asked for), or throws ELa8osEktelesns to stop the run.
+// say what is asked for), or throws ELa8osEktelesns to stop the run; with the message
+// MnvumaTermatismou the run ends as terminated by the user.
 using TOnDiabase = std::function<void(const TEkfrasnMetablntns& metablntn, std::u16string& keimevo)>;
+
+// The message of the run-time error that the input handler raises when the user ends the run from
+// the input dialog; the caller of a step tells a user termination from an error by it.
+inline constexpr std::u16string_view MnvumaTermatismou = u"TERMATISMENO";
+
+// Where a compile error lies in the text that Metaglwttisn left in its argument.
+struct TThesnLa8ous {
+    std::size_t Ar3n = 0;  // 0-based offset of the caret in that text; a CR LF line break counts as two
+    int Grammn = 0;        // 0-based line
+    int Stnln = 0;         // 0-based column, in UTF-16 code units
+};
+
+// What a batch of steps did.
+struct TApotelesmaEktelesns {
+    std::int64_t Bnmata = 0;  // the steps executed
+    int TeleutaiaGrammn = -1;  // the line of the statement the last step executed; -1 when no step
+                               // ran or when the last step began a run (that step only passes the heading)
+    int EpomevnGrammn = -1;    // the line of the statement that runs next; -1 when the program has
+                               // ended (or no run is in progress): the next step begins a new run
+};
+
+// One identifier as the variables view shows it: its name as declared and its current value,
+// neither guarded nor copied (an empty value is simply empty).
+struct TTimnAvagvwristikou {
+    const std::u16string& Ovoma;
+    const TTimn& Timn;
+    bool Sta8era;  // a named constant (the variables view leaves them out)
+};
+
+// The two handlers as the statements call them. They are fixed when the program object is created;
+// a Termatismos called from inside one of them ends the run when the handler returns.
+class TXeiristes final {
+public:
+    TXeiristes(TOnDiabase onDiabase, TOnGrace onGrace) : onDiabase_(std::move(onDiabase)), onGrace_(std::move(onGrace)) {}
+
+    // Γράψε hands over one finished line.
+    void Grace(const std::u16string& grammn);
+    // Διάβασε asks for the text of one variable.
+    void Diabase(const TEkfrasnMetablntns& metablntn, std::u16string& keimevo);
+
+private:
+    friend class TProgramma;
+    void ElegxosTermatismou();
+
+    const TOnDiabase onDiabase_;
+    const TOnGrace onGrace_;
+    bool termatismos_ = false;  // Termatismos was called from inside a handler
+};
+
+// The program object: one compiled program, and its runs.
+//
+// A program object compiles once; the workbench creates a new one for every compile. Steps run on
+// the caller's thread and call the handlers synchronously. From inside a handler the program
+// object must not be destroyed, compiled or stepped again: each of these is a fault of the caller
+// and stops the process with a message on standard error rather than run on in freed memory.
+class TProgramma {
+public:
+    TProgramma(TOnDiabase onDiabase, TOnGrace onGrace);
+    TProgramma(const TProgramma&) = delete;
+    TProgramma& operator=(const TProgramma&) = delete;
+    ~TProgramma();
+
+    // Compiles the source, once per object. True: the source now holds the regenerated text.
+    // False: it holds the operator-normalised text, and EidosLa8ous, MnvumaLa8ous and ThesnLa8ous
+    // say what went wrong and where.
+    bool Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio);
+    const std::u16string& EidosLa8ous() const { return eidosLa8ous_; }    // the heading, for the status bar
+    const std::u16string& MnvumaLa8ous() const { return mnvumaLa8ous_; }  // the message; CR LF between its lines
+    const TThesnLa8ous& ThesnLa8ous() const { return thesnLa8ous_; }
+    // The analyzer's raw position of the error: a 1-based index into its framed text, which starts
+    // with a CR LF of its own (ThesnLa8ous is this position in the caller's text).
+    std::size_t SnmeioLa8ous() const { return snmeioLa8ous_; }
+    // The program's name from its heading, as written.
+    const std::u16string& OvomaProgrammatos() const { return ovomaProgrammatos_; }
+
+    // Executes one step and returns the line of the statement that runs next, or -1 when the
+    // program has ended. With no run in progress the step begins one: every variable becomes empty
+    // and the step passes the heading, so the first line reported is the first statement's. A
+    // run-time error propagates as ELa8osKalmiras (anything else that fails is reported as an
+    // ELa8osEktelesns) and leaves the failing statement current.
+    int EpomevoBnma();
+    // Executes up to `megistaBnmata` steps back to back, exactly as many single steps would, and
+    // stops early after the step that ends the program. Run-time errors propagate as from
+    // EpomevoBnma, with the steps before the failing one done.
+    TApotelesmaEktelesns Ektelese(std::int64_t megistaBnmata);
+    // Ends the current run: the next step begins a new one. Called from inside a handler, it ends
+    // the run when the handler returns, by raising ELa8osEktelesns with MnvumaTermatismou.
+    void Termatismos();
+    // The line of the statement that runs next, which after a run-time error is the statement that
+    // failed; -1 when no run is in progress.
+    int TrexousaGrammn() const;
+
+    // The constants, variables and arrays in declaration order, with their current values (see
+    // TTimnAvagvwristikou). The references stay valid as long as the program object.
+    auto Avagvwristika() const
+    {
+        return avagvwristika_->Stoixeia() | std::views::transform([](const std::unique_ptr<TAvagvwristiko>& a) {
+                   return TTimnAvagvwristikou{a->Ovoma, a->Timn(), a->Eidos == TAvagvwristiko::avSta8era};
+               });
+    }
+
+private:
+    class TFrourosBnmatos;
+
+    void KataskeuaseEvtoles();
+    void ArxnEktelesns();
+    [[noreturn]] void TelosAkurouBnmatos(TEvtoln* apotuxnmevn);
+
+    TXeiristes xeiristes_;
+    std::u16string ovomaProgrammatos_;
+    std::u16string eidosLa8ous_;
+    std::u16string mnvumaLa8ous_;
+    std::size_t snmeioLa8ous_ = 0;
+    TThesnLa8ous thesnLa8ous_;
+
+    std::unique_ptr<TLektikosAvalutns> lektikos_;
+    std::unique_ptr<TPivakasAvagvwristikwv> avagvwristika_;
+    std::unique_ptr<TSarwtnsEkfrasewv> sarwtns_;
+    std::unique_ptr<TPivakasEvtolwv> evtoles_;
+
+    bool metaglwttisnZntn8nke_ = false;  // Metaglwttisn has been called
+    bool metaglwttistnke_ = false;       // and succeeded
+    bool seBnma_ = false;                // a step is in progress
+};
+
+// ---------------------------------------------------------------------------------------------
+// The statement table and the statements
 
 // How a piece of a statement's text is placed: on a new line, continuing the line, or new while
 // the statement has no text yet and continuing afterwards.
@@ -111,53 +247,15 @@ public:
     int Ba8os = 0;
 };
 
-// The program object: one compiled program.
-class TProgramma {
-public:
-    TProgramma(TOnDiabase onDiabase, TOnGrace onGrace);
-    ~TProgramma();
-
-    // Compiles the source. True: the source now holds the regenerated text. False: it holds the
-    // operator-normalised text and the error fields are set.
-    bool Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio);
-    // Executes one step; returns the 0-based line of the statement that runs next, or -1 when the
-    // program has ended. The step after that starts a new run with every variable reset.
-    int EpomevoBnma();
-    // Runs up to `megistaBnmata` steps back to back and returns how many it ran; stops early
-    // (after the step that ends it) when the program ends. Run-time errors propagate as from
-    // EpomevoBnma, with the failing statement current.
-    std::int64_t Ektelese(std::int64_t megistaBnmata);
-    // Ends the current run: the next step starts a new one.
-    void Termatismos();
-
-    // The statement that runs next, or none between runs.
-    const TEvtoln* Trexousa() const { return Evtoles ? Evtoles->Trexousa : nullptr; }
-
-    TOnDiabase OnDiabase;
-    TOnGrace OnGrace;
-    std::u16string OvomaProgrammatos;
-    std::u16string EidosLa8ous;
-    std::u16string MnvumaLa8ous;
-    std::size_t SnmeioLa8ous = 0;
-
-    std::unique_ptr<TLektikosAvalutns> Lektikos;
-    std::unique_ptr<TPivakasAvagvwristikwv> Avagvwristika;
-    std::unique_ptr<TSarwtnsEkfrasewv> Sarwtns;
-    std::unique_ptr<TPivakasEvtolwv> Evtoles;
-
-private:
-    void Metaglwttise();
-    bool metaglwttistnke_ = false;
-};
-
-// What the statements read while compiling.
+// What the statements read while compiling. Every statement class has a static Kataskeuase(p)
+// that starts on the statement's first token, reads its tokens, builds the statement, writes its
+// text and adds it to the statement table, leaving the analyzer on the first token after it.
 struct TPlaisioMetaglwttisns {
     TLektikosAvalutns& Lektikos;
     TSarwtnsEkfrasewv& Sarwtns;
     TPivakasAvagvwristikwv& Avagvwristika;
     TPivakasEvtolwv& Evtoles;
-    const TOnDiabase& OnDiabase;
-    const TOnGrace& OnGrace;
+    TXeiristes& Xeiristes;
 
     const TLe3n& Le3n() const { return Lektikos.Le3n(); }
     TEidosLe3ns Eidos() const { return Lektikos.Le3n().Eidos; }
@@ -184,45 +282,46 @@ public:
     TEvtolnProgramma() : TEvtoln(evProgramma) {}
     // The first step of a run passes through the heading and the sections.
     TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
-    static void Metaglwttise(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p, std::u16string& ovomaProgrammatos);
 };
 
 class TEvtolnArxn final : public TEvtoln {
 public:
     TEvtolnArxn() : TEvtoln(evArxn) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnTelosProgrammatos final : public TEvtoln {
 public:
     TEvtolnTelosProgrammatos() : TEvtoln(evTelosProgrammatos) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnSta8eres final : public TEvtoln {
 public:
     TEvtolnSta8eres() : TEvtoln(evSta8eres) {}
     TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnMetablntes final : public TEvtoln {
 public:
     TEvtolnMetablntes() : TEvtoln(evMetablntes) {}
     TEvtoln* Ektelesn() override { return Epomevn->Ektelesn(); }
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 // ---------------------------------------------------------------------------------------------
 // Assignment, input and output
 
-// Assignment. The compile picks a subclass specialised for the target and the value's tag.
+// Assignment. The compile builds a subclass specialised for the target and the value's tag, which
+// executes it; the base holds the parts.
 class TEvtolnAva8esnTimns : public TEvtoln {
 public:
     TEvtolnAva8esnTimns(std::unique_ptr<TEkfrasnMetablntns> stoxos, std::unique_ptr<TEkfrasn> ekfrasn)
         : TEvtoln(evAva8esn), Stoxos(std::move(stoxos)), Ekfrasn(std::move(ekfrasn)) {}
-    TEvtoln* Ektelesn() override;
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    TEvtoln* Ektelesn() override = 0;
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     const std::unique_ptr<TEkfrasnMetablntns> Stoxos;
     const std::unique_ptr<TEkfrasn> Ekfrasn;
@@ -230,22 +329,22 @@ public:
 
 class TEvtolnDiabase final : public TEvtoln {
 public:
-    explicit TEvtolnDiabase(const TOnDiabase& onDiabase) : TEvtoln(evDiabase), OnDiabase(onDiabase) {}
+    explicit TEvtolnDiabase(TXeiristes& xeiristes) : TEvtoln(evDiabase), Xeiristes(xeiristes) {}
     TEvtoln* Ektelesn() override;
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     TListaEkfrasewv Metablntes;
-    TOnDiabase OnDiabase;
+    TXeiristes& Xeiristes;
 };
 
 class TEvtolnGrace final : public TEvtoln {
 public:
-    explicit TEvtolnGrace(const TOnGrace& onGrace) : TEvtoln(evGrace), OnGrace(onGrace) {}
+    explicit TEvtolnGrace(TXeiristes& xeiristes) : TEvtoln(evGrace), Xeiristes(xeiristes) {}
     TEvtoln* Ektelesn() override;
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     TListaEkfrasewv Ekfraseis;
-    TOnGrace OnGrace;
+    TXeiristes& Xeiristes;
 };
 
 // The value the integer input rule reads from a text, or false when the text breaks the rule.
@@ -270,7 +369,7 @@ public:
 class TEvtolnAv final : public TEvtolnDiakladwsns {
 public:
     TEvtolnAv() : TEvtolnDiakladwsns(evAv) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     TEvtolnDiakladwsns* AvoixtnDiakladwsn = nullptr;
     std::vector<TEvtoln*> TelnKladwv;
@@ -279,25 +378,25 @@ public:
 class TEvtolnAlliwsAv final : public TEvtolnDiakladwsns {
 public:
     TEvtolnAlliwsAv() : TEvtolnDiakladwsns(evAlliwsAv) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnAlliws final : public TEvtoln {
 public:
     TEvtolnAlliws() : TEvtoln(evAlliws) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnTelosAv final : public TEvtoln {
 public:
     TEvtolnTelosAv() : TEvtoln(evTelosAv) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnEpile3e final : public TEvtoln {
 public:
     TEvtolnEpile3e() : TEvtoln(evEpile3e) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     TEvtolnDiakladwsns* AvoixtnPeriptwsn = nullptr;
     std::vector<TEvtoln*> TelnKladwv;
@@ -307,13 +406,13 @@ public:
 class TEvtolnPeriptwsn final : public TEvtolnDiakladwsns {
 public:
     TEvtolnPeriptwsn() : TEvtolnDiakladwsns(evPeriptwsn) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnTelosEpilogwv final : public TEvtoln {
 public:
     TEvtolnTelosEpilogwv() : TEvtoln(evTelosEpilogwv) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -322,25 +421,25 @@ public:
 class TEvtolnOso final : public TEvtolnDiakladwsns {
 public:
     TEvtolnOso() : TEvtolnDiakladwsns(evOso) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnTelosEpavalncns final : public TEvtoln {
 public:
     TEvtolnTelosEpavalncns() : TEvtoln(evTelosEpavalncns) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnArxnEpavalncns final : public TEvtoln {
 public:
     TEvtolnArxnEpavalncns() : TEvtoln(evArxnEpavalncns) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnMexrisOtou final : public TEvtolnDiakladwsns {
 public:
     TEvtolnMexrisOtou() : TEvtolnDiakladwsns(evMexrisOtou) {}
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
 class TEvtolnGia;
@@ -362,7 +461,7 @@ class TEvtolnGia final : public TEvtolnDiakladwsns {
 public:
     TEvtolnGia() : TEvtolnDiakladwsns(evGia) {}
     TEvtoln* Ektelesn() override;
-    static void Metaglwttise(TPlaisioMetaglwttisns& p);
+    static void Kataskeuase(TPlaisioMetaglwttisns& p);
 
     // Compares the counter with the final value taken on entry.
     bool ElegxosVroxou() const;

@@ -11,12 +11,6 @@ namespace kalmira {
 // ---------------------------------------------------------------------------------------------
 // Assignment
 
-TEvtoln* TEvtolnAva8esnTimns::Ektelesn()
-{
-    Stoxos->GraceTimn(Ekfrasn->Timn());
-    return Epomevn;
-}
-
 namespace {
 
 // Assignments specialised by their target and by the tag of the value: each evaluates the value
@@ -220,7 +214,7 @@ std::unique_ptr<TEvtoln> DnmiourgiaAva8esns(std::unique_ptr<TEkfrasnMetablntns> 
 }  // namespace
 
 // Assignment -> variable "←" Expression
-void TEvtolnAva8esnTimns::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnAva8esnTimns::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     std::unique_ptr<TEkfrasn> stoxos = p.Sarwtns.DiabaseStoixeio();
     if (stoxos->EidosKomvou == TEkfrasn::ekOvomasmevnSta8era)
@@ -399,8 +393,7 @@ TEvtoln* TEvtolnDiabase::Ektelesn()
     for (const auto& stoixeio : Metablntes.Stoixeia) {
         const auto& metablntn = static_cast<const TEkfrasnMetablntns&>(*stoixeio);
         std::u16string keimevo;
-        if (OnDiabase)
-            OnDiabase(metablntn, keimevo);
+        Xeiristes.Diabase(metablntn, keimevo);
         switch (metablntn.Tupos) {
         case tdAlfari8mntikos: metablntn.GraceTimn(TTimn::ApoAlfari8mntiko(std::move(keimevo))); break;
         case tdAkeraios: {
@@ -430,9 +423,9 @@ TEvtoln* TEvtolnDiabase::Ektelesn()
 }
 
 // Read -> "Διάβασε" variable { "," variable }
-void TEvtolnDiabase::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnDiabase::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
-    auto evtoln = std::make_unique<TEvtolnDiabase>(p.OnDiabase);
+    auto evtoln = std::make_unique<TEvtolnDiabase>(p.Xeiristes);
     DiabaseLista(p, *evtoln, u"Διάβασε ", evtoln->Metablntes, [&p] {
         if (p.Eidos() != lxAvagvwristiko)
             throw ESuvtaktikoLa8os(u"Στην εντολή «Διάβασε» επιτρέπονται μόνο μεταβλητές");
@@ -461,15 +454,14 @@ TEvtoln* TEvtolnGrace::Ektelesn()
         default: grammn += stoixeio->Alfari8mntiko(proswrino); break;
         }
     }
-    if (OnGrace)
-        OnGrace(grammn);
+    Xeiristes.Grace(grammn);
     return Epomevn;
 }
 
 // Write -> "Γράψε" Expression { "," Expression }
-void TEvtolnGrace::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnGrace::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
-    auto evtoln = std::make_unique<TEvtolnGrace>(p.OnGrace);
+    auto evtoln = std::make_unique<TEvtolnGrace>(p.Xeiristes);
     DiabaseLista(p, *evtoln, u"Γράψε ", evtoln->Ekfraseis, [&p] { return p.Sarwtns.DiabaseEkfrasn(); });
     p.Evtoles.Katoxurwsn(std::move(evtoln));
 }

@@ -60,7 +60,7 @@ static void Pros8eseKlado(TEvtolnAv& av, TEvtoln* teleutaia, TEvtoln& veos)
 }
 
 // If -> "Αν" condition "τότε"
-void TEvtolnAv::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnAv::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnAv>();
     evtoln->Pros8eseKwdika(u"Αν", egAutomatn, p.Evtoles);
@@ -73,7 +73,7 @@ void TEvtolnAv::Metaglwttise(TPlaisioMetaglwttisns& p)
 }
 
 // ElseIf -> "αλλιώς_αν" condition "τότε"
-void TEvtolnAlliwsAv::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnAlliwsAv::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnAlliwsAv>();
     auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, u"αλλιώς_αν", {evAv}));
@@ -84,7 +84,7 @@ void TEvtolnAlliwsAv::Metaglwttise(TPlaisioMetaglwttisns& p)
 }
 
 // Else -> "αλλιώς"
-void TEvtolnAlliws::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnAlliws::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnAlliws>();
     auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, u"αλλιώς", {evAv}));
@@ -94,7 +94,7 @@ void TEvtolnAlliws::Metaglwttise(TPlaisioMetaglwttisns& p)
 }
 
 // EndIf -> "τέλος_αν": the open condition and the end of every branch continue here.
-void TEvtolnTelosAv::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnTelosAv::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnTelosAv>();
     auto& av = static_cast<TEvtolnAv&>(*KleiseMplok(p, *evtoln, u"τέλος_αν", {evAv}));
@@ -107,7 +107,7 @@ void TEvtolnTelosAv::Metaglwttise(TPlaisioMetaglwttisns& p)
 }
 
 // Select -> "Επίλεξε" Expression Case
-void TEvtolnEpile3e::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnEpile3e::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnEpile3e>();
     evtoln->Pros8eseKwdika(u"Επίλεξε", egAutomatn, p.Evtoles);
@@ -119,7 +119,7 @@ void TEvtolnEpile3e::Metaglwttise(TPlaisioMetaglwttisns& p)
     p.Evtoles.Avoigma(epile3e);
     if (p.Eidos() != lxPeriptwsn)
         throw ESuvtaktikoLa8os(Morfh(u"Περίμενα την δεσμευμένη λέξη «περίπτωση» αλλά βρήκα «%s»", {KeimevoLe3ns(p)}));
-    TEvtolnPeriptwsn::Metaglwttise(p);
+    TEvtolnPeriptwsn::Kataskeuase(p);
 }
 
 // A comparison of the selector (evaluated afresh by every comparison) with a value.
@@ -130,7 +130,7 @@ static std::unique_ptr<TEkfrasn> SugkrisnEpilogea(const TEvtolnEpile3e& epile3e,
 
 // Case -> "περίπτωση" ( "αλλιώς" | Item { "," Item } ) ":"
 // Item -> Expression [ ".." Expression ]
-void TEvtolnPeriptwsn::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnPeriptwsn::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnPeriptwsn>();
     auto& epile3e = static_cast<TEvtolnEpile3e&>(*KleiseMplok(p, *evtoln, u"περίπτωση", {evEpile3e}));
@@ -189,7 +189,7 @@ void TEvtolnPeriptwsn::Metaglwttise(TPlaisioMetaglwttisns& p)
 
 // EndSelect -> "τέλος_επιλογών": the last case jumps here when false (a "περίπτωση αλλιώς"
 // always holds), and the end of every case continues here.
-void TEvtolnTelosEpilogwv::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnTelosEpilogwv::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnTelosEpilogwv>();
     auto& epile3e = static_cast<TEvtolnEpile3e&>(*KleiseMplok(p, *evtoln, u"τέλος_επιλογών", {evEpile3e}));

@@ -6,7 +6,7 @@
 namespace kalmira {
 
 // While -> "Όσο" condition "επανάλαβε"
-void TEvtolnOso::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnOso::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnOso>();
     evtoln->Pros8eseKwdika(u"Όσο", egAutomatn, p.Evtoles);
@@ -22,7 +22,7 @@ void TEvtolnOso::Metaglwttise(TPlaisioMetaglwttisns& p)
 
 // EndLoop -> "τέλος_επανάληψης": the loop's test jumps here when it fails, and the end of the body
 // jumps back to the test.
-void TEvtolnTelosEpavalncns::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnTelosEpavalncns::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnTelosEpavalncns>();
     TEvtoln* kleismevn = KleiseMplok(p, *evtoln, u"τέλος_επανάληψης", {evOso, evGia});
@@ -32,7 +32,7 @@ void TEvtolnTelosEpavalncns::Metaglwttise(TPlaisioMetaglwttisns& p)
 }
 
 // Repeat -> "Αρχή_επανάληψης"
-void TEvtolnArxnEpavalncns::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnArxnEpavalncns::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnArxnEpavalncns>();
     evtoln->Pros8eseKwdika(u"Αρχή_επανάληψης", egAutomatn, p.Evtoles);
@@ -41,7 +41,7 @@ void TEvtolnArxnEpavalncns::Metaglwttise(TPlaisioMetaglwttisns& p)
 }
 
 // Until -> "μέχρις_ότου" condition: a false condition goes back to the first statement of the body.
-void TEvtolnMexrisOtou::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnMexrisOtou::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto evtoln = std::make_unique<TEvtolnMexrisOtou>();
     TEvtoln* kleismevn = KleiseMplok(p, *evtoln, u"μέχρις_ότου", {evArxnEpavalncns});
@@ -53,7 +53,7 @@ void TEvtolnMexrisOtou::Metaglwttise(TPlaisioMetaglwttisns& p)
 
 // For -> "Για" variable "από" Expression "μέχρι" Expression [ "με_βήμα" Expression ]
 // The line compiles into two statements: the entry, then the increment and test.
-void TEvtolnGia::Metaglwttise(TPlaisioMetaglwttisns& p)
+void TEvtolnGia::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
     auto gia = std::make_unique<TEvtolnGia>();
     auto eisodos = std::make_unique<TEvtolnArxikopoinsnGia>(*gia);

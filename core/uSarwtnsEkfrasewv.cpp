@@ -1,3 +1,5 @@
+// The leaves of the expression tree (declared with the tree in uTupoiDedomevwv.h) and the
+// expression parser.
 #include "core/uSarwtnsEkfrasewv.h"
 
 #include "front/uLa8os.h"
@@ -50,13 +52,6 @@ void TEkfrasnMetablntns::GraceTimn(const TTimn& timn) const
 TEkfrasnAplnsMetablntns::TEkfrasnAplnsMetablntns(TMetablntn& metablntn)
     : TEkfrasnMetablntns(ekAplnMetablntn, metablntn.Tupos, metablntn.Tupos, 5), Metablntn(metablntn)
 {
-}
-
-std::u16string TListaEkfrasewv::Keimevo() const
-{
-    std::u16string keimevo;
-    GrapseKeimevo(keimevo);
-    return keimevo;
 }
 
 void TListaEkfrasewv::GrapseKeimevo(std::u16string& e3odos) const

@@ -1,209 +1,14 @@
 #include "core/uTupoiDedomevwv.h"
 
 #include <charconv>
-#include <cmath>
 
 #include "front/uLa8os.h"
 #include "front/uLektikosAvalutns.h"
 
 namespace kalmira {
 
-static_assert(sizeof(TTimn) == 16, "a scalar value must fit in 16 bytes");
-
 // ---------------------------------------------------------------------------------------------
-// TTimn
-
-TTimn TTimn::ApoAlfari8mntiko(std::u16string timn)
-{
-    TTimn t;
-    t.alfari8mntiko_ = new std::u16string(std::move(timn));
-    t.eidos_ = tmAlfari8mntiko;
-    return t;
-}
-
-TTimn TTimn::Pivakas(const TDeiktes& anwOria)
-{
-    TTimn t;
-    t.pivakas_ = new TPivakasTimwv(anwOria);
-    t.eidos_ = tmPivakas;
-    return t;
-}
-
-TTimn::TTimn(const TTimn& allo) : eidos_(allo.eidos_), akeraios_(allo.akeraios_)
-{
-    if (eidos_ == tmAlfari8mntiko)
-        alfari8mntiko_ = new std::u16string(*allo.alfari8mntiko_);
-    else if (eidos_ == tmPivakas)
-        pivakas_ = new TPivakasTimwv(*allo.pivakas_);
-}
-
-TTimn& TTimn::operator=(const TTimn& allo)
-{
-    if (this == &allo)
-        return *this;
-    if (allo.eidos_ == tmAlfari8mntiko) {
-        OriseAlfari8mntiko(std::u16string_view(*allo.alfari8mntiko_));
-    } else if (allo.eidos_ == tmPivakas) {
-        auto antigrafo = new TPivakasTimwv(*allo.pivakas_);
-        Adeiasma();
-        pivakas_ = antigrafo;
-        eidos_ = tmPivakas;
-    } else {
-        Adeiasma();
-        eidos_ = allo.eidos_;
-        akeraios_ = allo.akeraios_;
-    }
-    return *this;
-}
-
-TTimn& TTimn::operator=(TTimn&& allo) noexcept
-{
-    if (this != &allo) {
-        Adeiasma();
-        eidos_ = allo.eidos_;
-        akeraios_ = allo.akeraios_;
-        allo.eidos_ = tmKevo;
-    }
-    return *this;
-}
-
-void TTimn::Apeleu8erwsn() noexcept
-{
-    if (eidos_ == tmAlfari8mntiko)
-        delete alfari8mntiko_;
-    else if (eidos_ == tmPivakas)
-        delete pivakas_;
-}
-
-void TTimn::OriseAlfari8mntiko(std::u16string_view timn)
-{
-    if (eidos_ == tmAlfari8mntiko) {
-        alfari8mntiko_->assign(timn);  // keeps the buffer; safe when timn points into it
-        return;
-    }
-    auto veo = new std::u16string(timn);
-    Adeiasma();
-    alfari8mntiko_ = veo;
-    eidos_ = tmAlfari8mntiko;
-}
-
-void TTimn::OriseAlfari8mntiko(std::u16string&& timn)
-{
-    if (eidos_ == tmAlfari8mntiko) {
-        *alfari8mntiko_ = std::move(timn);
-        return;
-    }
-    auto veo = new std::u16string(std::move(timn));
-    Adeiasma();
-    alfari8mntiko_ = veo;
-    eidos_ = tmAlfari8mntiko;
-}
-
-[[noreturn]] static void AdunatnMetatropn(const TTimn& timn, TTuposDedomevwv tupos)
-{
-    throw ELa8osEktelesns(Morfh(u"Δεν είναι δυνατή η μετατροπή της τιμής «%s» σε %s τιμή",
-                                {KeimevoTimns(timn), PngaiosKwdikasTupou(tupos, ptAitiatiknEvikou, gv8nluko)}));
-}
-
-std::int64_t StrogguleusnMeArtio(double timn)
-{
-    double r = std::nearbyint(timn);  // the default rounding mode sends halves to the even neighbour
-    if (!(r >= -9223372036854775808.0 && r < 9223372036854775808.0))
-        throw ELa8osEktelesns(u"Invalid floating point operation");
-    return static_cast<std::int64_t>(r);
-}
-
-std::int64_t TTimn::SeAkeraio() const
-{
-    switch (eidos_) {
-    case tmAkeraios: return akeraios_;
-    case tmPragmatikos: return StrogguleusnMeArtio(pragmatikos_);
-    case tmLogikos: return logikos_ ? 1 : 0;
-    default: AdunatnMetatropn(*this, tdAkeraios);
-    }
-}
-
-double TTimn::SePragmatiko() const
-{
-    switch (eidos_) {
-    case tmAkeraios: return static_cast<double>(akeraios_);
-    case tmPragmatikos: return pragmatikos_;
-    case tmLogikos: return logikos_ ? 1.0 : 0.0;
-    default: AdunatnMetatropn(*this, tdPragmatikos);
-    }
-}
-
-// The plain string conversion: numbers as digits, a boolean as the platform's "True"/"False".
-std::u16string TTimn::SeAlfari8mntiko() const
-{
-    switch (eidos_) {
-    case tmAkeraios: return Ari8mos(akeraios_);
-    case tmPragmatikos: return KeimevoPragmatikou(pragmatikos_);
-    case tmAlfari8mntiko: return *alfari8mntiko_;
-    case tmLogikos: return logikos_ ? u"True" : u"False";
-    default: AdunatnMetatropn(*this, tdAlfari8mntikos);
-    }
-}
-
-TTimn TTimn::Metatropn(TTuposDedomevwv tupos) const
-{
-    if (static_cast<TTuposDedomevwv>(eidos_) == tupos && eidos_ != tmPivakas)
-        return *this;
-    switch (tupos) {
-    case tdAkeraios: return ApoAkeraio(SeAkeraio());
-    case tdPragmatikos: return ApoPragmatiko(SePragmatiko());
-    case tdAlfari8mntikos: return ApoAlfari8mntiko(SeAlfari8mntiko());
-    case tdLogikos:
-        if (eidos_ == tmAkeraios)
-            return ApoLogiko(akeraios_ != 0);
-        if (eidos_ == tmPragmatikos)
-            return ApoLogiko(pragmatikos_ != 0.0);
-        AdunatnMetatropn(*this, tdLogikos);
-    default: throw ELa8osMou(u"Λάθος τύπος δεδομένων στην GraceTimn");
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Arrays
-
-TPivakasTimwv::TPivakasTimwv(TDeiktes anwOria) : anwOria_(std::move(anwOria))
-{
-    std::size_t plnr8os = 1;
-    for (std::int32_t orio : anwOria_)
-        plnr8os *= static_cast<std::size_t>(orio);
-    stoixeia_.resize(plnr8os);
-}
-
-void TPivakasTimwv::Adeiasma() noexcept
-{
-    for (TTimn& t : stoixeia_)
-        t.Adeiasma();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Text of values
-
-static char16_t dekadikoDiaxwristiko = u',';
-
-char16_t DekadikoDiaxwristiko() { return dekadikoDiaxwristiko; }
-void OriseDekadikoDiaxwristiko(char16_t diaxwristiko) { dekadikoDiaxwristiko = diaxwristiko; }
-
-std::u16string KeimevoPragmatikou(double timn)
-{
-    char buffer[64];
-    auto [telos, la8os] = std::to_chars(buffer, buffer + sizeof buffer, timn, std::chars_format::general, 15);
-    std::u16string apotelesma;
-    for (char* p = buffer; p != telos; ++p) {
-        char c = *p;
-        if (c == '.')
-            apotelesma += dekadikoDiaxwristiko;
-        else if (c == 'e')
-            apotelesma += u'E';
-        else
-            apotelesma += static_cast<char16_t>(c);
-    }
-    return apotelesma;
-}
+// Text of real constants in program text
 
 std::u16string KeimevoPragmatiknsSta8eras(double timn)
 {
@@ -249,59 +54,6 @@ std::u16string KeimevoPragmatiknsSta8eras(double timn)
     return apotelesma;
 }
 
-std::u16string KeimevoTimns(const TTimn& timn)
-{
-    switch (timn.Eidos()) {
-    case TTimn::tmKevo: return u"-";
-    case TTimn::tmLogikos: return timn.Logikos() ? u"Αληθής" : u"Ψευδής";
-    case TTimn::tmPivakas: {
-        const TPivakasTimwv& pivakas = timn.Pivakas();
-        std::u16string apotelesma = u"(";
-        for (std::size_t i = 0; i < pivakas.Plnr8os(); ++i) {
-            if (i > 0)
-                apotelesma += u", ";
-            apotelesma += pivakas[i].EivaiKevo() ? std::u16string(u"-") : pivakas[i].SeAlfari8mntiko();
-        }
-        apotelesma += u')';
-        return apotelesma;
-    }
-    default: return timn.SeAlfari8mntiko();
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Type names
-
-static const std::u16string_view OvomataTupwv[2][8][4] = {
-    {
-        {u"ακέραιος", u"πραγματικός", u"αλφαριθμητικός", u"λογικός"},
-        {u"ακέραιου", u"πραγματικού", u"αλφαριθμητικού", u"λογικού"},
-        {u"ακέραιο", u"πραγματικό", u"αλφαριθμητικό", u"λογικό"},
-        {u"ακέραιε", u"πραγματικέ", u"αλφαριθμητικέ", u"λογικέ"},
-        {u"ακέραιοι", u"πραγματικοί", u"αλφαριθμητικοί", u"λογικοί"},
-        {u"ακεραίων", u"πραγματικών", u"αλφαριθμητικών", u"λογικών"},
-        {u"ακέραιους", u"πραγματικούς", u"αλφαριθμητικούς", u"λογικούς"},
-        {u"ακέραιοι", u"πραγματικοί", u"αλφαριθμητικοί", u"λογικοί"},
-    },
-    {
-        {u"ακέραια", u"πραγματική", u"αλφαριθμητική", u"λογική"},
-        {u"ακέραιας", u"πραγματικής", u"αλφαριθμητικής", u"λογικής"},
-        {u"ακέραια", u"πραγματική", u"αλφαριθμητική", u"λογική"},
-        {u"ακέραια", u"πραγματική", u"αλφαριθμητική", u"λογική"},
-        {u"ακέραιες", u"πραγματικές", u"αλφαριθμητικές", u"λογικές"},
-        {u"ακεραίων", u"πραγματικών", u"αλφαριθμητικών", u"λογικών"},
-        {u"ακέραιες", u"πραγματικές", u"αλφαριθμητικές", u"λογικές"},
-        {u"ακέραιες", u"πραγματικές", u"αλφαριθμητικές", u"λογικές"},
-    },
-};
-
-std::u16string PngaiosKwdikasTupou(TTuposDedomevwv tupos, TPtwsn ptwsn, TGevos gevos)
-{
-    if (tupos < tdAkeraios || tupos > tdLogikos || ptwsn > ptKlntiknPln8uvtikou || gevos > gv8nluko)
-        throw ELa8osMou(u"Λάθος τύπος variant στην PngaiosKwdikasTupou");
-    return std::u16string(OvomataTupwv[gevos][ptwsn][tupos - tdAkeraios]);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Identifiers
 
@@ -324,8 +76,6 @@ void Apo8nkeusnMeMetatropn(TTimn& stoxos, const TTimn& timn, TTuposDedomevwv tup
     else
         stoxos = timn.Metatropn(tupos);
 }
-
-void TMetablntn::GraceTimn(const TTimn& timn) { Apo8nkeusnMeMetatropn(Periexomevo, timn, Tupos); }
 
 TMetablntnPivakas::TMetablntnPivakas(std::u16string ovoma, TTuposDedomevwv tupos,
                                      const std::vector<std::pair<std::int32_t, std::int32_t>>& oria)
@@ -354,15 +104,6 @@ void TMetablntnPivakas::AdeioStoixeio() const
     throw ELa8osEktelesns(Morfh(u"Έγινε προσπάθεια να διαβαστεί στοιχείο του πίνακα «%s» χωρίς πρώτα να αρχικοποιηθεί", {Ovoma}));
 }
 
-TTimn TMetablntnPivakas::Stoixeio(const TDeiktes& deiktes) const
-{
-    return AnagvwsnSe(Topo8esia(deiktes.data()));
-}
-
-void TMetablntnPivakas::GraceStoixeio(const TDeiktes& deiktes, const TTimn& timn)
-{
-    Apo8nkeusnMeMetatropn(StoixeioSe(Topo8esia(deiktes.data())), timn, Tupos);
-}
 
 // ---------------------------------------------------------------------------------------------
 // The identifier table
@@ -385,13 +126,13 @@ TAvagvwristiko& TPivakasAvagvwristikwv::Find(const std::u16string& ovoma) const
     return *thesn->second;
 }
 
-void TPivakasAvagvwristikwv::Epavafora() noexcept
+void TPivakasAvagvwristikwv::AdeiasmaMetablntwv() noexcept
 {
     for (auto& avagvwristiko : stoixeia_) {
         if (avagvwristiko->Eidos == TAvagvwristiko::avMetablntn)
-            static_cast<TMetablntn&>(*avagvwristiko).Epavafora();
+            static_cast<TMetablntn&>(*avagvwristiko).Adeiasma();
         else if (avagvwristiko->Eidos == TAvagvwristiko::avPivakas)
-            static_cast<TMetablntnPivakas&>(*avagvwristiko).Epavafora();
+            static_cast<TMetablntnPivakas&>(*avagvwristiko).Adeiasma();
     }
 }
 

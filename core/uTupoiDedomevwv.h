@@ -1,5 +1,6 @@
-// Data types and run-time values, the Greek names of the types, identifiers and the identifier
-// table, and the expression tree with its operation nodes.
+// Identifiers and the identifier table, and the expression tree: its operation nodes and its
+// leaves (literals, named constants, variables, array elements). The values they hold are in
+// front/uTimn.h.
 #pragma once
 
 #include <cstddef>
@@ -11,110 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "front/uTimn.h"
+
 namespace kalmira {
-
-// The data type of a value, an identifier or an expression.
-enum TTuposDedomevwv : std::uint8_t {
-    tdKavevas,         // none: a value that holds nothing yet
-    tdAkeraios,        // signed 64-bit integer
-    tdPragmatikos,     // IEEE 754 double
-    tdAlfari8mntikos,  // UTF-16 string
-    tdLogikos,         // boolean
-};
-
-// Index values of one array access, or the upper bounds of an array, first dimension first.
-using TDeiktes = std::vector<std::int32_t>;
-
-class TPivakasTimwv;
-
-// A tagged run-time value with value semantics. Copying an integer, real or boolean never
-// allocates; a string or an array is copied deeply, so two variables never share a value.
-class TTimn {
-public:
-    enum TEidos : std::uint8_t {
-        tmKevo = tdKavevas,
-        tmAkeraios = tdAkeraios,
-        tmPragmatikos = tdPragmatikos,
-        tmAlfari8mntiko = tdAlfari8mntikos,
-        tmLogikos = tdLogikos,
-        tmPivakas,
-    };
-
-    TTimn() noexcept : eidos_(tmKevo), akeraios_(0) {}
-    static TTimn ApoAkeraio(std::int64_t timn) noexcept { TTimn t; t.eidos_ = tmAkeraios; t.akeraios_ = timn; return t; }
-    static TTimn ApoPragmatiko(double timn) noexcept { TTimn t; t.eidos_ = tmPragmatikos; t.pragmatikos_ = timn; return t; }
-    static TTimn ApoLogiko(bool timn) noexcept { TTimn t; t.eidos_ = tmLogikos; t.logikos_ = timn; return t; }
-    static TTimn ApoAlfari8mntiko(std::u16string timn);
-    // An array with lower bound 1 and the given upper bounds (each at least 1), every element empty.
-    static TTimn Pivakas(const TDeiktes& anwOria);
-
-    TTimn(const TTimn& allo);
-    TTimn(TTimn&& allo) noexcept : eidos_(allo.eidos_), akeraios_(allo.akeraios_) { allo.eidos_ = tmKevo; }
-    TTimn& operator=(const TTimn& allo);
-    TTimn& operator=(TTimn&& allo) noexcept;
-    ~TTimn() { if (eidos_ >= tmAlfari8mntiko && eidos_ != tmLogikos) Apeleu8erwsn(); }
-
-    TEidos Eidos() const noexcept { return eidos_; }
-    bool EivaiKevo() const noexcept { return eidos_ == tmKevo; }
-    // The data type of a scalar value; tdKavevas for the empty value and for an array.
-    TTuposDedomevwv Tupos() const noexcept { return eidos_ == tmPivakas ? tdKavevas : static_cast<TTuposDedomevwv>(eidos_); }
-
-    // Payload access; the tag must match.
-    std::int64_t Akeraios() const noexcept { return akeraios_; }
-    double Pragmatikos() const noexcept { return pragmatikos_; }
-    bool Logikos() const noexcept { return logikos_; }
-    const std::u16string& Alfari8mntiko() const noexcept { return *alfari8mntiko_; }
-    std::u16string& Alfari8mntiko() noexcept { return *alfari8mntiko_; }
-    // The integer payload in place, for loops that count in a variable; the tag must be integer.
-    std::int64_t& AkeraiosTopos() noexcept { return akeraios_; }
-    const TPivakasTimwv& Pivakas() const noexcept { return *pivakas_; }
-    TPivakasTimwv& Pivakas() noexcept { return *pivakas_; }
-
-    // Stores without a conversion. The integer, real and boolean setters never allocate.
-    void OriseAkeraio(std::int64_t timn) noexcept { Adeiasma(); eidos_ = tmAkeraios; akeraios_ = timn; }
-    void OrisePragmatiko(double timn) noexcept { Adeiasma(); eidos_ = tmPragmatikos; pragmatikos_ = timn; }
-    void OriseLogiko(bool timn) noexcept { Adeiasma(); eidos_ = tmLogikos; logikos_ = timn; }
-    void OriseAlfari8mntiko(std::u16string_view timn);
-    void OriseAlfari8mntiko(std::u16string&& timn);
-    void Adeiasma() noexcept { if (eidos_ >= tmAlfari8mntiko && eidos_ != tmLogikos) Apeleu8erwsn(); eidos_ = tmKevo; }
-
-    // Conversions. To integer: a real is rounded to the nearest integer, halves to even.
-    std::int64_t SeAkeraio() const;
-    // To a 32-bit index value: the integer conversion, then its low 32 bits as a signed value.
-    std::int32_t SeDeikti() const { return static_cast<std::int32_t>(static_cast<std::uint32_t>(SeAkeraio())); }
-    double SePragmatiko() const;
-    std::u16string SeAlfari8mntiko() const;
-    // The conversion named by the target type; a value of that type is unchanged.
-    TTimn Metatropn(TTuposDedomevwv tupos) const;
-
-private:
-    void Apeleu8erwsn() noexcept;
-
-    TEidos eidos_;
-    union {
-        std::int64_t akeraios_;
-        double pragmatikos_;
-        bool logikos_;
-        std::u16string* alfari8mntiko_;
-        TPivakasTimwv* pivakas_;
-    };
-};
-
-// The payload of an array value: its bounds and its elements in one flat row-major block.
-class TPivakasTimwv {
-public:
-    explicit TPivakasTimwv(TDeiktes anwOria);
-
-    const TDeiktes& AnwOria() const noexcept { return anwOria_; }
-    std::size_t Plnr8os() const noexcept { return stoixeia_.size(); }
-    TTimn& operator[](std::size_t i) noexcept { return stoixeia_[i]; }
-    const TTimn& operator[](std::size_t i) const noexcept { return stoixeia_[i]; }
-    void Adeiasma() noexcept;
-
-private:
-    TDeiktes anwOria_;
-    std::vector<TTimn> stoixeia_;
-};
 
 // Stores a value into a place that holds values of the given declared type, converted to that
 // type (an integer stored where reals are kept becomes a real).
@@ -124,47 +24,9 @@ void Apo8nkeusnMeMetatropn(TTimn& stoxos, const TTimn& timn, TTuposDedomevwv tup
 // compiling, never left to fail an allocation.
 inline constexpr std::int64_t MegistoPlnr8osStoixeiwv = 16777216;
 
-// Real arithmetic helpers used by output and by the operations.
-std::int64_t StrogguleusnMeArtio(double timn);  // nearest integer, halves to even; fails beyond 64 bits
-
-// The decimal separator that output of reals uses (a setting of the language library, ","
-// unless the workbench or the runner sets it from the user's locale).
-char16_t DekadikoDiaxwristiko();
-void OriseDekadikoDiaxwristiko(char16_t diaxwristiko);
-
-// Text of a real for output: at most 15 significant digits, no trailing zeros, exponent form where
-// printf("%.15G") uses it, and the decimal separator of the setting above.
-std::u16string KeimevoPragmatikou(double timn);
 // Text of a real for program text: the comma as separator, at least one digit after it, positional
 // notation, and the shortest digits that read back to the same double.
 std::u16string KeimevoPragmatiknsSta8eras(double timn);
-
-// The display text of a value: "-" when empty, "Αληθής"/"Ψευδής" for booleans, arrays in
-// parentheses in row-major order.
-std::u16string KeimevoTimns(const TTimn& timn);
-
-// Grammatical forms and genders of the type names.
-enum TPtwsn : std::uint8_t {
-    ptOvomastiknEvikou,
-    ptGeviknEvikou,
-    ptAitiatiknEvikou,
-    ptKlntiknEvikou,
-    ptOvomastiknPln8uvtikou,
-    ptGeviknPln8uvtikou,
-    ptAitiatiknPln8uvtikou,
-    ptKlntiknPln8uvtikou,
-};
-enum TGevos : std::uint8_t { gvArseviko, gv8nluko };
-
-// The Greek name of a type in the given form and gender, for messages.
-std::u16string PngaiosKwdikasTupou(TTuposDedomevwv tupos, TPtwsn ptwsn, TGevos gevos);
-
-// The byte that the Windows-1253 code page gives a UTF-16 code unit; "?" where it has none.
-unsigned char Kwdikoselida1253(char16_t c) noexcept;
-// Ordinal comparison of two strings by their Windows-1253 bytes: negative, zero or positive.
-int SugkrisnAlfari8mntikwv(std::u16string_view a, std::u16string_view b) noexcept;
-// The character of a Windows-1253 byte; U+FFFD for the bytes the code page leaves undefined.
-char16_t ApoKwdikoselida1253(unsigned char b) noexcept;
 
 // ---------------------------------------------------------------------------------------------
 // Identifiers
@@ -179,8 +41,9 @@ public:
     TAvagvwristiko& operator=(const TAvagvwristiko&) = delete;
     virtual ~TAvagvwristiko() = default;
 
-    // The identifier's current value as a whole, unguarded (the variables list shows it).
-    virtual TTimn Timn() const = 0;
+    // The identifier's current value as a whole, unguarded and not copied (the variables list
+    // shows it).
+    virtual const TTimn& Timn() const = 0;
 
     const std::u16string Ovoma;  // as written in the declaration
     const TTuposDedomevwv Tupos;  // declared type; element type for arrays
@@ -191,7 +54,7 @@ public:
 class TOvomasmevnSta8era final : public TAvagvwristiko {
 public:
     TOvomasmevnSta8era(std::u16string ovoma, TTimn timn);
-    TTimn Timn() const override { return Periexomevo; }
+    const TTimn& Timn() const override { return Periexomevo; }
 
     const TTimn Periexomevo;
 };
@@ -200,7 +63,7 @@ public:
 class TMetablntn final : public TAvagvwristiko {
 public:
     TMetablntn(std::u16string ovoma, TTuposDedomevwv tupos) : TAvagvwristiko(std::move(ovoma), tupos, avMetablntn) {}
-    TTimn Timn() const override { return Periexomevo; }
+    const TTimn& Timn() const override { return Periexomevo; }
 
     // Guarded read: fails while the variable is empty.
     const TTimn& Anagvwsn() const
@@ -209,9 +72,7 @@ public:
             AdeiaMetablntn();
         return Periexomevo;
     }
-    // Store: the value is converted to the declared type.
-    void GraceTimn(const TTimn& timn);
-    void Epavafora() noexcept { Periexomevo.Adeiasma(); }
+    void Adeiasma() noexcept { Periexomevo.Adeiasma(); }
     [[noreturn]] void AdeiaMetablntn() const;
 
     TTimn Periexomevo;
@@ -223,13 +84,11 @@ class TMetablntnPivakas final : public TAvagvwristiko {
 public:
     // One (lower, upper) pair per dimension.
     TMetablntnPivakas(std::u16string ovoma, TTuposDedomevwv tupos, const std::vector<std::pair<std::int32_t, std::int32_t>>& oria);
-    TTimn Timn() const override { return Periexomevo; }
+    const TTimn& Timn() const override { return Periexomevo; }
 
-    TDeiktes Diastaseis() const { return anwOria_; }
     std::size_t Ari8mosDiastasewv() const noexcept { return anwOria_.size(); }
-    TTimn Stoixeio(const TDeiktes& deiktes) const;
-    void GraceStoixeio(const TDeiktes& deiktes, const TTimn& timn);
-    void Epavafora() noexcept { Periexomevo.Pivakas().Adeiasma(); }
+    // Every element becomes empty; the bounds stay.
+    void Adeiasma() noexcept { Periexomevo.Pivakas().Adeiasma(); }
 
     // The flat row-major position of an element; fails with the first index out of its bounds.
     std::size_t Topo8esia(const std::int32_t* deiktes) const
@@ -281,8 +140,8 @@ public:
     TAvagvwristiko& Add(std::unique_ptr<TAvagvwristiko> avagvwristiko);
     // The identifier with that name; an unknown name fails.
     TAvagvwristiko& Find(const std::u16string& ovoma) const;
-    // Every variable and array becomes empty again.
-    void Epavafora() noexcept;
+    // Every variable and every array element becomes empty again; constants keep their values.
+    void AdeiasmaMetablntwv() noexcept;
 
     const std::vector<std::unique_ptr<TAvagvwristiko>>& Stoixeia() const noexcept { return stoixeia_; }
 
@@ -323,11 +182,6 @@ enum TTelestns : std::uint8_t {
     tlTetragwviknRiza,    // Τ_Ρ
 };
 inline constexpr int Plnr8osTelestwv = 24;
-
-// The text an operator shows in the canonical text, and the form quoted in messages.
-std::u16string_view EmfanisnTelestn(TTelestns telestns);
-std::u16string_view MnvumaTelestn(TTelestns telestns);
-bool EivaiSugkrisn(TTelestns telestns);
 
 // Full evaluation of "ή" and "και": when off (the default) the right operand is evaluated only
 // when the left one does not decide the result.
@@ -417,9 +271,117 @@ std::unique_ptr<TEkfrasn> DnmiourgiaMovadiaias(TTelestns telestns, std::unique_p
 std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> aristeros, std::unique_ptr<TEkfrasn> de3ios,
                                                    TTelestns telestns);
 
-// The arithmetic of the language on whole values, as the nodes perform it.
-TTimn EfarmognMovadiaias(TTelestns telestns, const TTimn& timn);
+// Binary arithmetic and comparison on whole values, as the generic nodes perform them; the counted
+// loop uses them for counters that are not plain integers.
 TTimn EfarmognDuadiknsPra3ns(TTelestns telestns, TTuposDedomevwv tupos, const TTimn& a, const TTimn& b);
 bool SugkrisnTimwv(TTelestns telestns, const TTimn& a, const TTimn& b);
+
+// ---------------------------------------------------------------------------------------------
+// The leaves of the expression tree (implemented with the parser, in uSarwtnsEkfrasewv.cpp)
+
+// A literal.
+class TEkfrasnSta8eras final : public TEkfrasn {
+public:
+    explicit TEkfrasnSta8eras(TTimn timn);
+    TTimn Timn() const override { return Periexomevo; }
+    std::int64_t Akeraios() const override { return Periexomevo.Akeraios(); }
+    double Pragmatikos() const override { return Periexomevo.Pragmatikos(); }
+    bool Logikos() const override { return Periexomevo.Logikos(); }
+    const std::u16string& Alfari8mntiko(std::u16string&) const override { return Periexomevo.Alfari8mntiko(); }
+    void GrapseKeimevo(std::u16string& e3odos) const override;
+
+    const TTimn Periexomevo;
+};
+
+// A named constant, written by its declared name.
+class TEkfrasnOvomasmevnsSta8eras final : public TEkfrasn {
+public:
+    explicit TEkfrasnOvomasmevnsSta8eras(const TOvomasmevnSta8era& sta8era);
+    TTimn Timn() const override { return Sta8era.Periexomevo; }
+    std::int64_t Akeraios() const override { return Sta8era.Periexomevo.Akeraios(); }
+    double Pragmatikos() const override { return Sta8era.Periexomevo.Pragmatikos(); }
+    bool Logikos() const override { return Sta8era.Periexomevo.Logikos(); }
+    const std::u16string& Alfari8mntiko(std::u16string&) const override { return Sta8era.Periexomevo.Alfari8mntiko(); }
+    void GrapseKeimevo(std::u16string& e3odos) const override { e3odos += Sta8era.Ovoma; }
+
+    const TOvomasmevnSta8era& Sta8era;
+};
+
+// A reference to a variable: a simple variable or an array element. Besides being read it can be
+// stored into.
+class TEkfrasnMetablntns : public TEkfrasn {
+public:
+    using TEkfrasn::TEkfrasn;
+
+    // The variable's value, failing while it is empty.
+    virtual const TTimn& Anagvwsn() const = 0;
+    // The place a store goes to; for an array element its indices are evaluated and checked.
+    virtual TTimn& Stoxos() const = 0;
+    // Store with conversion to the declared type.
+    void GraceTimn(const TTimn& timn) const;
+
+    TTimn Timn() const override { return Anagvwsn(); }
+    std::int64_t Akeraios() const override { return Anagvwsn().Akeraios(); }
+    double Pragmatikos() const override { return Anagvwsn().Pragmatikos(); }
+    bool Logikos() const override { return Anagvwsn().Logikos(); }
+    const std::u16string& Alfari8mntiko(std::u16string&) const override { return Anagvwsn().Alfari8mntiko(); }
+};
+
+// A simple variable.
+class TEkfrasnAplnsMetablntns final : public TEkfrasnMetablntns {
+public:
+    explicit TEkfrasnAplnsMetablntns(TMetablntn& metablntn);
+    const TTimn& Anagvwsn() const override { return Metablntn.Anagvwsn(); }
+    TTimn& Stoxos() const override { return Metablntn.Periexomevo; }
+    std::int64_t Akeraios() const override { return Metablntn.Anagvwsn().Akeraios(); }
+    double Pragmatikos() const override { return Metablntn.Anagvwsn().Pragmatikos(); }
+    bool Logikos() const override { return Metablntn.Anagvwsn().Logikos(); }
+    const std::u16string& Alfari8mntiko(std::u16string&) const override { return Metablntn.Anagvwsn().Alfari8mntiko(); }
+    void GrapseKeimevo(std::u16string& e3odos) const override { e3odos += Metablntn.Ovoma; }
+
+    TMetablntn& Metablntn;
+};
+
+// An ordered list of expressions; its text is the items' texts joined by ", ".
+class TListaEkfrasewv {
+public:
+    void Pros8nkn(std::unique_ptr<TEkfrasn> ekfrasn) { Stoixeia.push_back(std::move(ekfrasn)); }
+    void GrapseKeimevo(std::u16string& e3odos) const;
+
+    std::vector<std::unique_ptr<TEkfrasn>> Stoixeia;
+};
+
+// An array element. Elements of one-dimensional arrays get a subclass specialised for their index
+// (see DnmiourgiaStoixeiouPivaka).
+class TEkfrasnMetablntnsPivaka : public TEkfrasnMetablntns {
+public:
+    TEkfrasnMetablntnsPivaka(TMetablntnPivakas& pivakas, TListaEkfrasewv deiktes);
+    const TTimn& Anagvwsn() const override { return Pivakas.AnagvwsnSe(Topo8esia()); }
+    TTimn& Stoxos() const override { return Pivakas.StoixeioSe(Topo8esia()); }
+    void GrapseKeimevo(std::u16string& e3odos) const override;
+
+    // Evaluates the indices in order and returns the element's flat position.
+    std::size_t Topo8esia() const;
+
+    TMetablntnPivakas& Pivakas;
+    const TListaEkfrasewv Deiktes;
+};
+
+// Builds the node of an array element; the parser has checked the indices' count and types.
+std::unique_ptr<TEkfrasnMetablntnsPivaka> DnmiourgiaStoixeiouPivaka(TMetablntnPivakas& pivakas, TListaEkfrasewv deiktes);
+
+// A second reference to a node owned elsewhere: the selector of Επίλεξε, compared by every case.
+class TEkfrasnAvaforas final : public TEkfrasn {
+public:
+    explicit TEkfrasnAvaforas(const TEkfrasn& stoxos);
+    TTimn Timn() const override { return Stoxos.Timn(); }
+    std::int64_t Akeraios() const override { return Stoxos.Akeraios(); }
+    double Pragmatikos() const override { return Stoxos.Pragmatikos(); }
+    bool Logikos() const override { return Stoxos.Logikos(); }
+    const std::u16string& Alfari8mntiko(std::u16string& proswrino) const override { return Stoxos.Alfari8mntiko(proswrino); }
+    void GrapseKeimevo(std::u16string& e3odos) const override { Stoxos.GrapseKeimevo(e3odos); }
+
+    const TEkfrasn& Stoxos;
+};
 
 }  // namespace kalmira

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/uSarwtnsEkfrasewv.h"
 #include "core/uTupoiDedomevwv.h"
 #include "core/uTupoiDedomevwv_Pra3eis.h"
 #include "front/uLa8os.h"
@@ -171,16 +170,14 @@ bool SugkrineKata(TTelestns telestns, auto a, auto b)
     }
 }
 
-}  // namespace
-
-std::u16string_view EmfanisnTelestn(TTelestns telestns) { return Telestes[telestns].emfanisn; }
-std::u16string_view MnvumaTelestn(TTelestns telestns) { return Telestes[telestns].mnvuma; }
 bool EivaiSugkrisn(TTelestns telestns) { return Telestes[telestns].proteraiotnta == 1; }
+
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Generic evaluation on whole values
 
-TTimn EfarmognMovadiaias(TTelestns telestns, const TTimn& timn)
+static TTimn EfarmognMovadiaias(TTelestns telestns, const TTimn& timn)
 {
     switch (telestns) {
     case tlAfairesn:

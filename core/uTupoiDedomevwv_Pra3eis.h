@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "core/uSarwtnsEkfrasewv.h"
 #include "core/uTupoiDedomevwv.h"
 
 namespace kalmira::pra3eis {

@@ -282,7 +282,7 @@ private:
     void GotoBookMark(int number);
     int LinesPerPage() const;
 
-    // Look (SyntaxEditor_View.cpp).
+    // Look (SyntaxEditor.cpp).
     int EffectiveGutterWidth() const;
     void UpdateGutterWidth();
     void UpdateHorizontalRange();

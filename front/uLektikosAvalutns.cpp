@@ -1,9 +1,9 @@
-#include "front/uLektikosAvalutns.h"
+#include "uLektikosAvalutns.h"
 
 #include <charconv>
 #include <string>
 
-#include "front/uLa8os.h"
+#include "uLa8os.h"
 
 namespace kalmira {
 

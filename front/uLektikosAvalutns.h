@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/uTupoiDedomevwv.h"
+#include "uTimn.h"
 
 namespace kalmira {
 
@@ -146,7 +146,6 @@ public:
     const TLe3n& Le3n() const { return le3n_; }
     // 1-based index into the framed text where the current token starts.
     std::size_t Ar3nLe3ns() const { return ar3nLe3ns_; }
-    const std::u16string& Keimevo() const { return keimevo_; }
 
 private:
     char16_t Xarakthras(std::size_t thesn) const { return keimevo_[thesn - 1]; }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs (only those missing), then configures and builds
 # the project in release mode under build/. Sourced by scripts/run and scripts/test.
+# KALMIRA_WERROR=ON in the environment treats compiler warnings as errors (CI sets it).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -19,5 +20,5 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build="$root/build"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKALMIRA_WERROR="${KALMIRA_WERROR:-OFF}" >/dev/null
 cmake --build "$build" -j "$(nproc)"

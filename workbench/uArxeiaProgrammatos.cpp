@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include "core/uTupoiDedomevwv.h"
+#include "front/uTimn.h"
 
 namespace kalmira {
 

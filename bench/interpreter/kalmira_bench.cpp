@@ -64,10 +64,10 @@ void Programmata(const fs::path& fakelos)
             TProgramma programma(nullptr, [&](const std::u16string& grammn) { e3odos += SeUtf8(grammn) + "\n"; });
             std::u16string keimevo = pnyh;
             if (!programma.Metaglwttisn(keimevo, 64)) {
-                std::printf("%s: %s\n", ovoma, SeUtf8(programma.MnvumaLa8ous).c_str());
+                std::printf("%s: %s\n", ovoma, SeUtf8(programma.MnvumaLa8ous()).c_str());
                 return;
             }
-            bnmata = programma.Ektelese(1LL << 62);
+            bnmata = programma.Ektelese(1LL << 62).Bnmata;
         });
         std::printf("%-12s %7.3f s  %11lld statements  %6.1f M statements/s  %s\n", ovoma, xronos, bnmata, bnmata / xronos / 1e6,
                     e3odos == s.str() ? "output ok" : "OUTPUT DIFFERS");
@@ -101,7 +101,7 @@ void Metaglwttisn()
         TProgramma programma(nullptr, nullptr);
         std::u16string keimevo = pnyh;
         if (!programma.Metaglwttisn(keimevo, 64))
-            std::printf("compile failed: %s\n", SeUtf8(programma.MnvumaLa8ous).c_str());
+            std::printf("compile failed: %s\n", SeUtf8(programma.MnvumaLa8ous()).c_str());
     });
     std::printf("compile      %7.3f s  %lld source lines\n", xronos, grammes);
 
@@ -113,7 +113,7 @@ void Metaglwttisn()
         TProgramma programma(nullptr, nullptr);
         std::u16string keimevo = alusida;
         if (!programma.Metaglwttisn(keimevo, 64))
-            std::printf("compile failed: %s\n", SeUtf8(programma.MnvumaLa8ous).c_str());
+            std::printf("compile failed: %s\n", SeUtf8(programma.MnvumaLa8ous()).c_str());
     });
     std::printf("chain        %7.3f s  compile of an expression of 100,000 terms\n", xronos);
 }

@@ -1,15 +1,18 @@
 // Helpers shared by the unit tests of the language: texts, declarations, parsing one expression,
-// and catching an error's message.
+// catching an error's message, and a compiled program with its input and output.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/uProgramma.h"
 #include "core/uSarwtnsEkfrasewv.h"
 #include "core/uTupoiDedomevwv.h"
 #include "front/uLa8os.h"
@@ -47,6 +50,18 @@ inline TOvomasmevnSta8era& Sta8era(TPivakasAvagvwristikwv& p, std::u16string ovo
     return static_cast<TOvomasmevnSta8era&>(p.Add(std::make_unique<TOvomasmevnSta8era>(std::move(ovoma), std::move(timn))));
 }
 
+// Stores and reads as the statements do: an element through its position, a store converted to
+// the declared type.
+inline void GraceTimn(TMetablntn& metablntn, const TTimn& timn) { Apo8nkeusnMeMetatropn(metablntn.Periexomevo, timn, metablntn.Tupos); }
+inline void GraceStoixeio(TMetablntnPivakas& pivakas, const TDeiktes& deiktes, const TTimn& timn)
+{
+    Apo8nkeusnMeMetatropn(pivakas.StoixeioSe(pivakas.Topo8esia(deiktes.data())), timn, pivakas.Tupos);
+}
+inline const TTimn& Stoixeio(const TMetablntnPivakas& pivakas, const TDeiktes& deiktes)
+{
+    return pivakas.AnagvwsnSe(pivakas.Topo8esia(deiktes.data()));
+}
+
 // Parses a whole text, operators normalised, as one expression; the text must be used up.
 inline std::unique_ptr<TEkfrasn> Diabase(TPivakasAvagvwristikwv& pivakas, std::u16string_view keimevo)
 {
@@ -70,5 +85,46 @@ std::string La8os(F&& f)
     }
     return "no error";
 }
+
+// A program text: the lines, each followed by CR LF.
+inline std::u16string Keimevo(std::initializer_list<std::string_view> grammes)
+{
+    std::u16string keimevo;
+    for (std::string_view grammn : grammes)
+        keimevo += U16(grammn) + u"\r\n";
+    return keimevo;
+}
+
+// A program object compiled from a text in canonical layout, so that its lines are the text's
+// lines. Διάβασε takes the input lines in order (running out ends the run as the user would);
+// Γράψε's lines are collected.
+class TEktelesn {
+public:
+    explicit TEktelesn(const std::u16string& keimevo, std::vector<std::string> eisodos = {})
+        : eisodos(eisodos.begin(), eisodos.end()),
+          programma(std::make_unique<TProgramma>(
+              [this](const TEkfrasnMetablntns&, std::u16string& apantnsn) {
+                  if (this->eisodos.empty())
+                      throw ELa8osEktelesns(std::u16string(MnvumaTermatismou));
+                  apantnsn = U16(this->eisodos.front());
+                  this->eisodos.pop_front();
+              },
+              [this](const std::u16string& grammn) { e3odos.push_back(U8(grammn)); }))
+    {
+        std::u16string pnyh = keimevo;
+        const bool metaglwttistnke = programma->Metaglwttisn(pnyh, 64);
+        EXPECT_TRUE(metaglwttistnke) << U8(programma->MnvumaLa8ous());
+        EXPECT_EQ(U8(pnyh), U8(keimevo)) << "the test's text is not in canonical layout";
+    }
+    TEktelesn(const TEktelesn&) = delete;
+    TEktelesn& operator=(const TEktelesn&) = delete;
+
+    TProgramma& operator*() { return *programma; }
+    TProgramma* operator->() { return programma.get(); }
+
+    std::deque<std::string> eisodos;
+    std::vector<std::string> e3odos;
+    std::unique_ptr<TProgramma> programma;
+};
 
 }  // namespace voithitika

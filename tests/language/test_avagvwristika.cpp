@@ -64,18 +64,18 @@ TEST(Avagvwristika, SimpleVariableReadsStoresAndResets)
     EXPECT_TRUE(x.Timn().EivaiKevo());  // the unguarded read never fails
     EXPECT_EQ(La8os<ELa8osEktelesns>([&] { x.Anagvwsn(); }), XwrisTimn("Χρόνος"));
 
-    x.GraceTimn(TTimn::ApoAkeraio(3));
+    GraceTimn(x, TTimn::ApoAkeraio(3));
     ASSERT_EQ(x.Anagvwsn().Eidos(), TTimn::tmPragmatikos);
     EXPECT_EQ(x.Anagvwsn().Pragmatikos(), 3.0);
-    n.GraceTimn(TTimn::ApoPragmatiko(2.5));
+    GraceTimn(n, TTimn::ApoPragmatiko(2.5));
     ASSERT_EQ(n.Anagvwsn().Eidos(), TTimn::tmAkeraios);
     EXPECT_EQ(n.Anagvwsn().Akeraios(), 2);
-    n.GraceTimn(TTimn::ApoPragmatiko(3.5));
+    GraceTimn(n, TTimn::ApoPragmatiko(3.5));
     EXPECT_EQ(n.Anagvwsn().Akeraios(), 4);
-    s.GraceTimn(TTimn::ApoAlfari8mntiko(u"Ελένη"));
+    GraceTimn(s, TTimn::ApoAlfari8mntiko(u"Ελένη"));
     EXPECT_EQ(U8(s.Anagvwsn().Alfari8mntiko()), "Ελένη");
 
-    p.Epavafora();
+    p.AdeiasmaMetablntwv();
     EXPECT_TRUE(x.Timn().EivaiKevo());
     EXPECT_TRUE(s.Timn().EivaiKevo());
     EXPECT_EQ(La8os<ELa8osEktelesns>([&] { n.Anagvwsn(); }), XwrisTimn("ν"));
@@ -85,7 +85,7 @@ TEST(Avagvwristika, IndexCheckNamesTheFirstOffendingDimension)
 {
     TPivakasAvagvwristikwv pivakas;
     TMetablntnPivakas& p = Pivakas(pivakas, u"Βαθμοί", tdAkeraios, TOria{{1, 3}, {1, 4}});
-    EXPECT_EQ(p.Diastaseis(), (TDeiktes{3, 4}));
+    EXPECT_EQ(p.Periexomevo.Pivakas().AnwOria(), (TDeiktes{3, 4}));
     const std::pair<TDeiktes, std::string> periptwseis[] = {
         {{3, 5}, "Ο 2ος δείκτης του πίνακα «Βαθμοί» έχει τιμή «5», δηλαδή είναι εκτός διαστάσεων"},
         {{0, 9}, "Ο 1ος δείκτης του πίνακα «Βαθμοί» έχει τιμή «0», δηλαδή είναι εκτός διαστάσεων"},
@@ -94,8 +94,8 @@ TEST(Avagvwristika, IndexCheckNamesTheFirstOffendingDimension)
         {{-2147483647 - 1, 1}, "Ο 1ος δείκτης του πίνακα «Βαθμοί» έχει τιμή «-2147483648», δηλαδή είναι εκτός διαστάσεων"},
     };
     for (const auto& [deiktes, mnvuma] : periptwseis) {
-        EXPECT_EQ(La8os<ELa8osEktelesns>([&] { p.Stoixeio(deiktes); }), mnvuma);
-        EXPECT_EQ(La8os<ELa8osEktelesns>([&] { p.GraceStoixeio(deiktes, TTimn::ApoAkeraio(1)); }), mnvuma);
+        EXPECT_EQ(La8os<ELa8osEktelesns>([&] { Stoixeio(p, deiktes); }), mnvuma);
+        EXPECT_EQ(La8os<ELa8osEktelesns>([&] { GraceStoixeio(p, deiktes, TTimn::ApoAkeraio(1)); }), mnvuma);
     }
     EXPECT_EQ(U8(KeimevoTimns(p.Timn())), "(-, -, -, -, -, -, -, -, -, -, -, -)");  // failed stores changed nothing
 }
@@ -104,23 +104,23 @@ TEST(Avagvwristika, ArrayElementsReadStoreAndReset)
 {
     TPivakasAvagvwristikwv pivakas;
     TMetablntnPivakas& p = Pivakas(pivakas, u"Π", tdPragmatikos, TOria{{1, 3}, {1, 4}});
-    p.GraceStoixeio({1, 1}, TTimn::ApoPragmatiko(2.5));
-    p.GraceStoixeio({3, 4}, TTimn::ApoAkeraio(3));
-    EXPECT_EQ(La8os<ELa8osEktelesns>([&] { p.Stoixeio({2, 2}); }), XwrisStoixeio);
-    EXPECT_EQ(p.Stoixeio({1, 1}).Pragmatikos(), 2.5);
-    ASSERT_EQ(p.Stoixeio({3, 4}).Eidos(), TTimn::tmPragmatikos);
-    EXPECT_EQ(p.Stoixeio({3, 4}).Pragmatikos(), 3.0);
+    GraceStoixeio(p, {1, 1}, TTimn::ApoPragmatiko(2.5));
+    GraceStoixeio(p, {3, 4}, TTimn::ApoAkeraio(3));
+    EXPECT_EQ(La8os<ELa8osEktelesns>([&] { Stoixeio(p, {2, 2}); }), XwrisStoixeio);
+    EXPECT_EQ(Stoixeio(p, {1, 1}).Pragmatikos(), 2.5);
+    ASSERT_EQ(Stoixeio(p, {3, 4}).Eidos(), TTimn::tmPragmatikos);
+    EXPECT_EQ(Stoixeio(p, {3, 4}).Pragmatikos(), 3.0);
 
     TMetablntnPivakas& n = Pivakas(pivakas, u"Ν", tdAkeraios, TOria{{1, 2}});
-    n.GraceStoixeio({2}, TTimn::ApoPragmatiko(-2.5));
-    ASSERT_EQ(n.Stoixeio({2}).Eidos(), TTimn::tmAkeraios);
-    EXPECT_EQ(n.Stoixeio({2}).Akeraios(), -2);
+    GraceStoixeio(n, {2}, TTimn::ApoPragmatiko(-2.5));
+    ASSERT_EQ(Stoixeio(n, {2}).Eidos(), TTimn::tmAkeraios);
+    EXPECT_EQ(Stoixeio(n, {2}).Akeraios(), -2);
 
     TOvomasmevnSta8era& k = Sta8era(pivakas, u"Κ", TTimn::ApoAkeraio(7));
-    pivakas.Epavafora();
+    pivakas.AdeiasmaMetablntwv();
     EXPECT_EQ(U8(KeimevoTimns(p.Timn())), "(-, -, -, -, -, -, -, -, -, -, -, -)");
-    EXPECT_EQ(p.Diastaseis(), (TDeiktes{3, 4}));
-    EXPECT_EQ(La8os<ELa8osEktelesns>([&] { p.Stoixeio({1, 1}); }), XwrisStoixeio);
+    EXPECT_EQ(p.Periexomevo.Pivakas().AnwOria(), (TDeiktes{3, 4}));
+    EXPECT_EQ(La8os<ELa8osEktelesns>([&] { Stoixeio(p, {1, 1}); }), XwrisStoixeio);
     EXPECT_EQ(k.Timn().Akeraios(), 7);  // constants keep their value
     EXPECT_EQ(Sta8era(pivakas, u"Λ", TTimn::ApoPragmatiko(8.0)).Tupos, tdPragmatikos);  // and take the type of their value
 }

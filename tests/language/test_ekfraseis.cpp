@@ -103,7 +103,7 @@ std::vector<std::pair<std::string, std::string>> Morfes(const TPeriptwsn& p)
         for (std::size_t i = 0; i < grammata.size(); ++i) {
             sta8eres.push_back(Sta8era(pivakas, u"Κ" + std::u16string(1, static_cast<char16_t>(u'0' + i)), times[i]).Ovoma);
             metablntes.push_back(u"Μ" + std::u16string(1, static_cast<char16_t>(u'0' + i)));
-            Metablntn(pivakas, metablntes.back(), tupoi[i]).GraceTimn(times[i]);
+            GraceTimn(Metablntn(pivakas, metablntes.back(), tupoi[i]), times[i]);
         }
         apotelesmata.emplace_back("constants", Apotimnsn(pivakas, ekfrasn(sta8eres)));
         apotelesmata.emplace_back("variables", Apotimnsn(pivakas, ekfrasn(metablntes)));

@@ -318,19 +318,19 @@ TEST(StoixeioPivaka, DeiktnsMetablntnSuvSta8era)
     TMetablntn& i = Metablntn(pivakas, u"i", tdAkeraios);
     TMetablntnPivakas& p = Pivakas(pivakas, u"Π", tdAkeraios, TOria{{1, 5}});
     for (int k = 1; k <= 5; ++k)
-        p.GraceStoixeio({k}, TTimn::ApoAkeraio(10 * k));
+        GraceStoixeio(p, {k}, TTimn::ApoAkeraio(10 * k));
     auto meta = Diabase(pivakas, u"Π[i+1]"), prin = Diabase(pivakas, u"Π[i-1]"), anapoda = Diabase(pivakas, u"Π[2+i]");
     auto makria = Diabase(pivakas, u"Π[i+4294967297]");
     EXPECT_EQ(La8os<ELa8osEktelesns>([&] { meta->Akeraios(); }),
               "Το πρόγραμμα προσπάθησε να χρησιμοποιήσει την τιμή της μεταβλητής «i» ενώ αυτή δεν έχει αρχικοποιηθεί");
-    i.GraceTimn(TTimn::ApoAkeraio(3));
+    GraceTimn(i, TTimn::ApoAkeraio(3));
     EXPECT_EQ(meta->Akeraios(), 40);
     EXPECT_EQ(prin->Akeraios(), 20);
     EXPECT_EQ(anapoda->Akeraios(), 50);
-    i.GraceTimn(TTimn::ApoAkeraio(5));
+    GraceTimn(i, TTimn::ApoAkeraio(5));
     EXPECT_EQ(La8os<ELa8osEktelesns>([&] { meta->Akeraios(); }), "Ο 1ος δείκτης του πίνακα «Π» έχει τιμή «6», δηλαδή είναι εκτός διαστάσεων");
     // 2^32 + 1 past i selects index 1 + i after the low 32 bits are taken.
-    i.GraceTimn(TTimn::ApoAkeraio(1));
+    GraceTimn(i, TTimn::ApoAkeraio(1));
     EXPECT_EQ(makria->Akeraios(), 20);
 }
 

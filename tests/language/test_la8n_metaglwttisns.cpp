@@ -2,7 +2,6 @@
 // allocate, and flat chains long enough to overflow a recursion.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,7 @@ namespace {
 struct TEkbasn {
     bool epituxia = false;
     std::string eidos, mnvuma;
-    std::size_t snmeio = 0;
+    int grammn = 0;
     std::u16string keimevo;  // what the compile left in the source
     std::vector<std::string> e3odos;
 };
@@ -27,9 +26,9 @@ TEkbasn Metaglwttise(std::u16string pnyh)
     TEkbasn e;
     TProgramma programma([](const TEkfrasnMetablntns&, std::u16string&) {}, [&](const std::u16string& g) { e.e3odos.push_back(U8(g)); });
     e.epituxia = programma.Metaglwttisn(pnyh, 80);
-    e.eidos = U8(programma.EidosLa8ous);
-    e.mnvuma = U8(programma.MnvumaLa8ous);
-    e.snmeio = programma.SnmeioLa8ous;
+    e.eidos = U8(programma.EidosLa8ous());
+    e.mnvuma = U8(programma.MnvumaLa8ous());
+    e.grammn = programma.ThesnLa8ous().Grammn;
     e.keimevo = pnyh;
     if (e.epituxia)
         programma.Ektelese(1000);
@@ -53,8 +52,7 @@ TEST(Metaglwttisn, ArraysTooLargeAreRefusedByNameOnTheirLine)
         const TEkbasn e = Metaglwttise(Programma(u"Μεταβλητές\r\n  λογικές: Πίνακας[" + std::u16string(orio) + u"]\r\n", u""));
         EXPECT_EQ(e.eidos, Suvtaktiko) << U8(orio);
         EXPECT_EQ(e.mnvuma, "Ο πίνακας «Πίνακας» είναι πολύ μεγάλος") << U8(orio);
-        ASSERT_GE(e.snmeio, 3u);
-        EXPECT_EQ(std::count(e.keimevo.begin(), e.keimevo.begin() + static_cast<long>(e.snmeio - 3), u'\n'), 2) << U8(orio);
+        EXPECT_EQ(e.grammn, 2) << U8(orio);
     }
 }
 

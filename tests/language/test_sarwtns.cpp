@@ -33,11 +33,11 @@ class Sarwtns : public testing::Test {
 protected:
     void SetUp() override
     {
-        Metablntn(pivakas_, u"a", tdAkeraios).GraceTimn(TTimn::ApoAkeraio(3));
-        Metablntn(pivakas_, u"b", tdAkeraios).GraceTimn(TTimn::ApoAkeraio(4));
-        Metablntn(pivakas_, u"x", tdPragmatikos).GraceTimn(TTimn::ApoPragmatiko(0.5));
-        Metablntn(pivakas_, u"p", tdLogikos).GraceTimn(TTimn::ApoLogiko(true));
-        Metablntn(pivakas_, u"q", tdLogikos).GraceTimn(TTimn::ApoLogiko(false));
+        GraceTimn(Metablntn(pivakas_, u"a", tdAkeraios), TTimn::ApoAkeraio(3));
+        GraceTimn(Metablntn(pivakas_, u"b", tdAkeraios), TTimn::ApoAkeraio(4));
+        GraceTimn(Metablntn(pivakas_, u"x", tdPragmatikos), TTimn::ApoPragmatiko(0.5));
+        GraceTimn(Metablntn(pivakas_, u"p", tdLogikos), TTimn::ApoLogiko(true));
+        GraceTimn(Metablntn(pivakas_, u"q", tdLogikos), TTimn::ApoLogiko(false));
         Metablntn(pivakas_, u"κενή", tdAkeraios);
         Sta8era(pivakas_, u"Κ", TTimn::ApoAkeraio(5));
         timew_ = &Pivakas(pivakas_, u"Τιμές", tdAkeraios, TOria{{1, 3}, {1, 4}});
@@ -213,7 +213,7 @@ TEST_F(Sarwtns, ArrayElementsEvaluateEveryIndexThenCheckThem)
 {
     // Elements of two dimensions; the one-dimensional path's bounds, rounding and low 32 bits are
     // pinned by the programs under ana8esn/.
-    timew_->GraceStoixeio({1, 1}, TTimn::ApoAkeraio(11));
+    GraceStoixeio(*timew_, {1, 1}, TTimn::ApoAkeraio(11));
     EXPECT_EQ(Timn(u"Τιμές[a - 2, b - 3]"), "11");
     EXPECT_EQ(Timn(u"Τιμές[4294967297, 1]"), "11");  // the low 32 bits of the index
     EXPECT_EQ(Timn(u"Τιμές[2^-1, 1]"), "error Ο 1ος δείκτης του πίνακα «Τιμές» έχει τιμή «0», δηλαδή είναι εκτός διαστάσεων");

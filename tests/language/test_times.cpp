@@ -85,25 +85,25 @@ TEST(KeimevoTimns, ArraysInRowMajorOrder)
 {
     TDiaxwristiko koma(u',');
     TMetablntnPivakas a(u"Α", tdAkeraios, TOria{{1, 2}, {1, 3}});
-    a.GraceStoixeio({1, 2}, TTimn::ApoAkeraio(7));
+    GraceStoixeio(a, {1, 2}, TTimn::ApoAkeraio(7));
     EXPECT_EQ(Keimevo(a.Timn()), "(-, 7, -, -, -, -)");
     TMetablntnPivakas k(u"Κ", tdAkeraios, TOria{{1, 2}, {1, 2}, {1, 2}});
     for (int i = 1; i <= 2; ++i)
         for (int j = 1; j <= 2; ++j)
             for (int l = 1; l <= 2; ++l)
-                k.GraceStoixeio({i, j, l}, TTimn::ApoAkeraio(100 * i + 10 * j + l));
+                GraceStoixeio(k, {i, j, l}, TTimn::ApoAkeraio(100 * i + 10 * j + l));
     EXPECT_EQ(Keimevo(k.Timn()), "(111, 112, 121, 122, 211, 212, 221, 222)");
 
     TMetablntnPivakas l(u"Λ", tdLogikos, TOria{{1, 3}});
-    l.GraceStoixeio({1}, TTimn::ApoLogiko(true));
-    l.GraceStoixeio({3}, TTimn::ApoLogiko(false));
+    GraceStoixeio(l, {1}, TTimn::ApoLogiko(true));
+    GraceStoixeio(l, {3}, TTimn::ApoLogiko(false));
     EXPECT_EQ(Keimevo(l.Timn()), "(True, -, False)");
     TMetablntnPivakas p(u"Π", tdPragmatikos, TOria{{1, 3}});
-    p.GraceStoixeio({1}, TTimn::ApoPragmatiko(0.5));
-    p.GraceStoixeio({3}, TTimn::ApoPragmatiko(1e15));
+    GraceStoixeio(p, {1}, TTimn::ApoPragmatiko(0.5));
+    GraceStoixeio(p, {3}, TTimn::ApoPragmatiko(1e15));
     EXPECT_EQ(Keimevo(p.Timn()), "(0,5, -, 1E+15)");
     TMetablntnPivakas s(u"Σ", tdAlfari8mntikos, TOria{{1, 2}});
-    s.GraceStoixeio({2}, TTimn::ApoAlfari8mntiko(u"α'β"));
+    GraceStoixeio(s, {2}, TTimn::ApoAlfari8mntiko(u"α'β"));
     EXPECT_EQ(Keimevo(s.Timn()), "(-, α'β)");
 }
 
@@ -165,10 +165,10 @@ TEST(TimesAntigrafo, CopiesNeverShareStringsOrArrays)
     EXPECT_EQ(U8(c.Alfari8mntiko()), "αβ");
 
     TMetablntnPivakas p(u"Π", tdAkeraios, TOria{{1, 2}});
-    p.GraceStoixeio({1}, TTimn::ApoAkeraio(1));
+    GraceStoixeio(p, {1}, TTimn::ApoAkeraio(1));
     TTimn antigrafo = p.Timn();
-    p.GraceStoixeio({1}, TTimn::ApoAkeraio(2));
-    p.GraceStoixeio({2}, TTimn::ApoAkeraio(3));
+    GraceStoixeio(p, {1}, TTimn::ApoAkeraio(2));
+    GraceStoixeio(p, {2}, TTimn::ApoAkeraio(3));
     EXPECT_EQ(Keimevo(antigrafo), "(1, -)");
     EXPECT_EQ(Keimevo(p.Timn()), "(2, 3)");
 }

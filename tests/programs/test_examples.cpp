@@ -26,7 +26,7 @@
 #include <QStringView>
 
 #include "Voithitika.h"
-#include "core/uTupoiDedomevwv.h"
+#include "front/uTimn.h"
 #include "front/uLa8os.h"
 #include "front/uLektikosAvalutns.h"
 

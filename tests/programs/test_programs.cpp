@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Voithitika.h"
-#include "core/uTupoiDedomevwv.h"
+#include "front/uTimn.h"
 
 namespace fs = std::filesystem;
 using namespace voithitika;

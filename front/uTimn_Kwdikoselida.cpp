@@ -3,7 +3,7 @@
 // Latin letters before Greek letters. A character the code page lacks compares as "?".
 #include <array>
 
-#include "core/uTupoiDedomevwv.h"
+#include "uTimn.h"
 
 namespace kalmira {
 
