@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <utility>
 
 #include "front/uLa8os.h"
 
@@ -153,6 +154,12 @@ void TXeiristes::Diabase(const TEkfrasnMetablntns& metablntn, std::u16string& ke
     if (onDiabase_)
         onDiabase_(metablntn, keimevo);
     ElegxosTermatismou();
+}
+
+void TXeiristes::ElegxosDiakopns(TEvtoln* epomevn)
+{
+    if (std::exchange(diakopn_, false))
+        throw TDiakopnBnmatos{epomevn};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -344,6 +351,9 @@ int TProgramma::EpomevoBnma()
     TEvtoln* trexousa = evtoles_->Trexousa;
     try {
         return evtoles_->Bnma() - 1;
+    } catch (const TDiakopnBnmatos& diakopn) {
+        evtoles_->Trexousa = diakopn.Epomevn;  // one step is one statement anyway
+        return TrexousaGrammn();
     } catch (...) {
         TelosAkurouBnmatos(trexousa);
     }
@@ -368,6 +378,9 @@ TApotelesmaEktelesns TProgramma::Ektelese(std::int64_t megistaBnmata)
             evtoln = evtoln->Ektelesn();
             ++bnmata;
         } while (evtoln && bnmata < megistaBnmata);
+    } catch (const TDiakopnBnmatos& diakopn) {
+        evtoln = diakopn.Epomevn;  // the Διάβασε that asked for the pause has run
+        ++bnmata;
     } catch (...) {
         TelosAkurouBnmatos(evtoln);  // the statement that failed: its step did not return
     }
@@ -377,6 +390,12 @@ TApotelesmaEktelesns TProgramma::Ektelese(std::int64_t megistaBnmata)
     apotelesma.TeleutaiaGrammn = teleutaia->Eidos == TEvtoln::evProgramma ? -1 : teleutaia->Grammn - 1;
     apotelesma.EpomevnGrammn = evtoln ? evtoln->Grammn - 1 : -1;
     return apotelesma;
+}
+
+void TProgramma::Diakopn()
+{
+    if (seBnma_)
+        xeiristes_.diakopn_ = true;
 }
 
 void TProgramma::Termatismos()

@@ -76,6 +76,8 @@ public:
     void Grace(const std::u16string& grammn);
     // Διάβασε asks for the text of one variable.
     void Diabase(const TEkfrasnMetablntns& metablntn, std::u16string& keimevo);
+    // Διάβασε, once its values are stored: raises TDiakopnBnmatos if a pause was asked for.
+    void ElegxosDiakopns(TEvtoln* epomevn);
 
 private:
     friend class TProgramma;
@@ -84,6 +86,13 @@ private:
     const TOnDiabase onDiabase_;
     const TOnGrace onGrace_;
     bool termatismos_ = false;  // Termatismos was called from inside a handler
+    bool diakopn_ = false;      // Diakopn was called from inside the input handler
+};
+
+// Raised by Διάβασε, once its values are stored, when the input handler asked for a pause: it ends
+// a batch of Ektelese after that statement. Not an error; nothing outside the program object sees it.
+struct TDiakopnBnmatos {
+    TEvtoln* Epomevn;
 };
 
 // The program object: one compiled program, and its runs.
@@ -125,6 +134,9 @@ public:
     // Ends the current run: the next step begins a new one. Called from inside a handler, it ends
     // the run when the handler returns, by raising ELa8osEktelesns with MnvumaTermatismou.
     void Termatismos();
+    // Called from inside the input handler: the Ektelese in progress stops after that Διάβασε (the
+    // input dialog's pause after the input). A single step is not affected.
+    void Diakopn();
     // The line of the statement that runs next, which after a run-time error is the statement that
     // failed; -1 when no run is in progress.
     int TrexousaGrammn() const;
