@@ -40,9 +40,10 @@ inline std::unique_ptr<TfmKalmira> NeoPara8uro(const QTemporaryDir& apo8nkn)
 // a desktop does.)
 inline QWidget* StoxosPlnktrwv(TfmKalmira& para8uro)
 {
-    if (!QApplication::activeWindow())
+    if (QApplication::activeWindow() != &para8uro && !QApplication::activeModalWidget())
         QApplication::setActiveWindow(&para8uro);
-    return QApplication::focusWidget() ? QApplication::focusWidget() : para8uro.sxeKwdikas->focusProxy();
+    QWidget* estiasn = QApplication::focusWidget();
+    return estiasn && estiasn->window() == &para8uro ? estiasn : para8uro.sxeKwdikas->focusProxy();
 }
 
 inline void Plnktro(TfmKalmira& para8uro, int plnktro, Qt::KeyboardModifiers m = Qt::NoModifier)

@@ -191,9 +191,12 @@ void tst_fmKalmiraArxeia::ApotuxiaApo8nkeusns()
     QCOMPARE(p->sbPanel[1]->text(), QStringLiteral("Τροποποιημένο"));
     QCOMPARE(p->OvomaArxeiou(), arxeio);
 
-    // A failed Save as (into a folder where no file can be made) keeps the old name and caption.
+    // A failed Save as (to a link that leads into a folder that does not exist) keeps the old name
+    // and caption.
     const QString titlos = p->windowTitle();
-    ApavtnsnDialogou(QStringLiteral("/proc/α.καλμίρα"));
+    const QString desmos = fakelos.filePath(QStringLiteral("β.καλμίρα"));
+    QVERIFY(QFile::link(fakelos.filePath(QStringLiteral("δεν/υπάρχει.καλμίρα")), desmos));
+    ApavtnsnDialogou(desmos);
     ApavtnsnErwtnsns(QMessageBox::Ok);
     QVERIFY(!p->miApo8nkeusnWsClick());
     QCOMPARE(p->windowTitle(), titlos);
