@@ -223,6 +223,19 @@ static TThesnLa8ous ThesnSeKeimevo(const std::u16string& keimevo, std::size_t sn
     return thesn;
 }
 
+// The text after the word that starts at the analyzer's position `thesn` (the framed text starts
+// with CR LF); empty when only blanks and line breaks follow.
+static std::u16string KeimevoMetaTnvLe3n(const std::u16string& keimevo, std::size_t thesn)
+{
+    std::size_t i = std::min(thesn >= 3 ? thesn - 3 : 0, keimevo.size());
+    while (i < keimevo.size() && (EivaiGramma(keimevo[i]) || EivaiPsnfio(keimevo[i]) || keimevo[i] == u'_'))
+        ++i;
+    const std::size_t ar3n = i;
+    while (i < keimevo.size() && EivaiKevo(keimevo[i]))
+        ++i;
+    return i == keimevo.size() ? std::u16string() : keimevo.substr(ar3n);
+}
+
 bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
 {
     if (metaglwttisnZntn8nke_)
@@ -243,6 +256,7 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
     };
     try {
         KataskeuaseEvtoles();
+        keimevoMetaToTelos_ = KeimevoMetaTnvLe3n(pnyh, thesnTelous_);
         pnyh = evtoles_->Keimevo();
         metaglwttistnke_ = true;
         return true;
@@ -312,6 +326,7 @@ void TProgramma::KataskeuaseEvtoles()
             throw ESuvtaktikoLa8os(Morfh(u"Η λέξη «%s» δεν είναι έγκυρη εντολή της Καλμίρας", {KeimevoTimns(p.Le3n().Timn)}));
         }
     }
+    thesnTelous_ = lektikos_->Ar3nLe3ns();
     TEvtolnTelosProgrammatos::Kataskeuase(p);
     evtoles_->Trexousa = nullptr;
 }

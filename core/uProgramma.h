@@ -118,6 +118,10 @@ public:
     // The analyzer's raw position of the error: a 1-based index into its framed text, which starts
     // with a CR LF of its own (ThesnLa8ous is this position in the caller's text).
     std::size_t SnmeioLa8ous() const { return snmeioLa8ous_; }
+    // What the source held after Τέλος_προγράμματος, from the end of that word on: it is neither
+    // compiled nor part of the regenerated text, and the workbench keeps it in the editor so that
+    // none of the pupil's text is lost. Empty when only blanks follow.
+    const std::u16string& KeimevoMetaToTelos() const { return keimevoMetaToTelos_; }
     // The program's name from its heading, as written.
     const std::u16string& OvomaProgrammatos() const { return ovomaProgrammatos_; }
 
@@ -162,6 +166,8 @@ private:
     std::u16string eidosLa8ous_;
     std::u16string mnvumaLa8ous_;
     std::size_t snmeioLa8ous_ = 0;
+    std::size_t thesnTelous_ = 0;  // the analyzer's position of Τέλος_προγράμματος
+    std::u16string keimevoMetaToTelos_;
     TThesnLa8ous thesnLa8ous_;
 
     std::unique_ptr<TLektikosAvalutns> lektikos_;

@@ -54,6 +54,12 @@ TApotelesmaMetaglwttisns TElegxosEktelesns::Metaglwttise(const QString& keimevo,
     TApotelesmaMetaglwttisns apotelesma;
     apotelesma.Epituxia = programma_->Metaglwttisn(pnyh, de3iPeri8wrio);
     apotelesma.Keimevo = QString::fromStdU16String(pnyh);
+    if (apotelesma.Epituxia && !programma_->KeimevoMetaToTelos().empty()) {
+        // What the pupil wrote after Τέλος_προγράμματος is not compiled, but it stays in the
+        // editor, after the end of the regenerated program.
+        apotelesma.Keimevo.chop(2);
+        apotelesma.Keimevo += QString::fromStdU16String(programma_->KeimevoMetaToTelos());
+    }
     if (apotelesma.Epituxia) {
         emit KeimevoKatastasns(QStringLiteral("Επιτυχής μεταγλώττιση"));
         emit GrammesO8ovns({}, true);

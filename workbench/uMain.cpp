@@ -89,6 +89,7 @@ TfmKalmira::TfmKalmira(QWidget* parent) : QMainWindow(parent), ghiKalmira_(std::
     // Start-up: the welcome program, unmodified, coloured with the stored colours.
     sxeKwdikas->SetLines(ProgrammaKalwsorismatos());
     sxeKwdikas->SetModified(false);
+    sxeKwdikas->setFocus();
     XrwmataPara8urou(*ghiKalmira_);
     ghiKalmira_->FortwseXrwmata();
 }

@@ -78,6 +78,7 @@ class tst_ElegxosEktelesns final : public QObject {
     Q_OBJECT
 private slots:
     void MetaglwttisnLa8ous();
+    void KeimevoMetaToTelos();
     void EktelesnMexriToTelos();
     void BnmatiknEktelesn();
     void PausnKaiSuvexeia();
@@ -112,6 +113,18 @@ void tst_ElegxosEktelesns::MetaglwttisnLa8ous()
     elegxos.Bnmatikn();
     QCOMPARE(elegxos.Katastasn(), keAdraveia);
     QVERIFY(!elegxos.Evergeies().TermatismosEvergos);
+}
+
+void tst_ElegxosEktelesns::KeimevoMetaToTelos()
+{
+    // What follows the end of the program stays in the text the window shows, and a second
+    // compile leaves that text as it is.
+    TElegxosEktelesns elegxos;
+    const QString keimevo = QStringLiteral("Πρόγραμμα Π\r\nΑρχή\r\n    Γράψε 1\r\nΤέλος_προγράμματος  !σχόλιο\r\nσημειώσεις\r\n");
+    const TApotelesmaMetaglwttisns a = elegxos.Metaglwttise(keimevo, 64);
+    QVERIFY(a.Epituxia);
+    QCOMPARE(a.Keimevo, QStringLiteral("Πρόγραμμα Π\r\nΑρχή\r\n  Γράψε 1\r\nΤέλος_προγράμματος  !σχόλιο\r\nσημειώσεις\r\n"));
+    QCOMPARE(elegxos.Metaglwttise(a.Keimevo, 64).Keimevo, a.Keimevo);
 }
 
 void tst_ElegxosEktelesns::EktelesnMexriToTelos()
