@@ -25,6 +25,7 @@
 
 #include "editor/SyntaxEditor.h"
 #include "settings/KalmiraHighlighter.h"
+#include "settings/Mnvuma.h"
 #include "settings/Sxetika.h"
 #include "settings/uEpiloges.h"
 #include "settings/uXrwmata.h"
@@ -499,12 +500,17 @@ void TfmKalmira::EkatommurioEvtolwv()
 
 void TfmKalmira::miToEgxeiridioTnsKalmirasClick()
 {
+    const QString mnvuma = QStringLiteral("Δεν μπόρεσα να ανοίξω το αρχείο βοήθειας egxeiridio\\index.htm");
     const QString arxeio = ArxeioEgxeiridiou();
-    // The manual opens in the desktop's browser.
-    if (!arxeio.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(arxeio)))
+    if (arxeio.isEmpty()) {
+        EmfaniseMnvuma(this, mnvuma + QStringLiteral(" επειδή συνέβη το εξής λάθος: \r\n") +
+                                 QStringLiteral("Το αρχείο δεν βρέθηκε ούτε στον τρέχοντα φάκελο ούτε εκεί όπου "
+                                                "εγκαταστάθηκε η Καλμίρα."));
         return;
-    QMessageBox::warning(this, QStringLiteral("Καλμίρα"),
-                         QStringLiteral("Δεν μπόρεσα να ανοίξω το αρχείο βοήθειας egxeiridio\\index.htm"));
+    }
+    // The manual opens in the desktop's browser; the desktop gives no reason when it cannot.
+    if (!AvoigmaDieu8uvsns(QUrl::fromLocalFile(arxeio)))
+        EmfaniseMnvuma(this, mnvuma);
 }
 
 void TfmKalmira::miXrwmataKwdikaClick()

@@ -4,12 +4,14 @@
 // running, files, templates and search lives in those units; this one only connects.
 #pragma once
 
+#include <QDesktopServices>
 #include <QFont>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "workbench/uElegxosEktelesns.h"
@@ -97,6 +99,9 @@ public:
     TfmXrwmata& fmXrwmata() const { return *fmXrwmata_; }
     TEuresn& Euresn() const { return *euresn_; }
     TKalmiraHighlighter& ghiKalmira() const { return *ghiKalmira_; }
+
+    // Opens an address with the desktop's handler (the manual); tests put their own here.
+    std::function<bool(const QUrl&)> AvoigmaDieu8uvsns = QDesktopServices::openUrl;
 
     TElegxosEktelesns& ElegxosEktelesns() { return elegxos_; }
     TKatastasnEktelesns Katastasn() const { return elegxos_.Katastasn(); }

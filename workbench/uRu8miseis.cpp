@@ -173,6 +173,7 @@ private:
 
 void EtoimaseDialogoArxeiwv(QFileDialog& dialogos, const QString& perigrafn, const QStringList& katal3eis)
 {
+    dialogos.resize(760, 480);
     // Qt's own dialog, so that its labels are Greek whatever the desktop.
     dialogos.setOption(QFileDialog::DontUseNativeDialog);
     dialogos.setOption(QFileDialog::HideNameFilterDetails);

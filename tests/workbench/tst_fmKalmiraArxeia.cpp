@@ -76,6 +76,7 @@ private slots:
     void MenouEisagwgns();
     void EvergopoinsnEpe3ergasias();
     void Grammatoseira();
+    void Egxeiridio();
 
 private:
     QTemporaryDir apo8nkn;
@@ -263,6 +264,30 @@ void tst_fmKalmiraArxeia::Grammatoseira()
     grammatoseira.setPointSize(10);
     p->OriseGrammatoseira(grammatoseira);
     QCOMPARE(p->sxeKwdikas->LineNumberFont().pointSize(), 8);
+}
+
+void tst_fmKalmiraArxeia::Egxeiridio()
+{
+    // F1 opens egxeiridio/index.htm of the current folder with the desktop's handler.
+    QVERIFY(QDir(fakelos.path()).mkpath(QStringLiteral("egxeiridio")));
+    Grapse(fakelos.filePath(QStringLiteral("egxeiridio/index.htm")), "<html></html>");
+    const QString prin = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(fakelos.path()));
+    QList<QUrl> avoiktes;
+    bool petuxaivei = true;
+    p->AvoigmaDieu8uvsns = [&](const QUrl& url) {
+        avoiktes << url;
+        return petuxaivei;
+    };
+    Plnktro(*p, Qt::Key_F1);
+    QCOMPARE(avoiktes, QList<QUrl>{QUrl::fromLocalFile(fakelos.filePath(QStringLiteral("egxeiridio/index.htm")))});
+    // When the desktop cannot open it, the message says so.
+    petuxaivei = false;
+    QString mnvuma;
+    ApavtnsnErwtnsns(QMessageBox::Ok, &mnvuma);
+    Plnktro(*p, Qt::Key_F1);
+    QCOMPARE(mnvuma, QStringLiteral("Δεν μπόρεσα να ανοίξω το αρχείο βοήθειας egxeiridio\\index.htm"));
+    QVERIFY(QDir::setCurrent(prin));
 }
 
 QTEST_MAIN(tst_fmKalmiraArxeia)
