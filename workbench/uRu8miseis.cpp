@@ -29,6 +29,26 @@ QFont GrammatoseiraKwdika(int mege8os, bool evtova = false)
 
 }  // namespace
 
+QStringList ProgrammaKalwsorismatos()
+{
+    return {
+        QStringLiteral("!Καλωσήρθατε στον διερμηνευτή της Καλμίρας"),
+        QStringLiteral("!Στο παρόν πλαίσιο γράφετε τον κώδικα του προγράμματος"),
+        QStringLiteral("!Δεξιά βλέπετε τα αποτελέσματά του (Γράψε - Διάβασε)"),
+        QStringLiteral("!όπως και τις τιμές των μεταβλητών κατά την εκτέλεση"),
+        QStringLiteral("!Για να ανοίξετε ένα πρόγραμμα πηγαίνετε Αρχείο -> άνοιγμα"),
+        QStringLiteral("!Υπάρχουν προγράμματα - παραδείγματα για όλες τις εντολές"),
+        QStringLiteral("!Για να εκτελέσετε ένα πρόγραμμα πηγαίνετε Εκτέλεση -> εκτέλεση"),
+        QStringLiteral("!Στο ίδιο μενού υπάρχει και η βηματική εκτέλεση"),
+        QStringLiteral("!Για περισσότερη βοήθεια πηγαίνετε στο Βοήθεια -> εγχειρίδιο"),
+        QStringLiteral("Πρόγραμμα ΓειαΣουΚόσμε"),
+        QStringLiteral("!Εμφανίζει ένα μήνυμα στην οθόνη του χρήστη"),
+        QStringLiteral("Αρχή"),
+        QStringLiteral("  Γράψε 'Γεια σου κόσμε'"),
+        QStringLiteral("Τέλος_προγράμματος"),
+    };
+}
+
 void RuymiseKwdika(TSyntaxEdit& editor, TKalmiraHighlighter& highlighter)
 {
     editor.SetFont(GrammatoseiraKwdika(11));

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QFileDialog;
 class QTableWidget;
@@ -17,6 +18,8 @@ class TKalmiraHighlighter;
 class TSyntaxEdit;
 class TTimn;
 
+// The welcome program that the source editor shows at start, line by line.
+QStringList ProgrammaKalwsorismatos();
 // The source editor: Courier New (or the nearest fixed-pitch font with Greek) 11 pt in blue,
 // line numbers, margin at 64, undo depth 10, coloured by `highlighter`.
 void RuymiseKwdika(TSyntaxEdit& editor, TKalmiraHighlighter& highlighter);
