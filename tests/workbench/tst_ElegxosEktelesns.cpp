@@ -5,26 +5,12 @@
 
 #include <functional>
 
+#include "tests/workbench/Voithitika.h"
 #include "workbench/uElegxosEktelesns.h"
 
 using namespace kalmira;
 
 namespace {
-
-QString Programma(const QStringList& swma, const QStringList& metablntes = {})
-{
-    QStringList grammes{QStringLiteral("Πρόγραμμα Δοκιμή")};
-    if (!metablntes.isEmpty()) {
-        grammes << QStringLiteral("Μεταβλητές");
-        for (const QString& m : metablntes)
-            grammes << QStringLiteral("  ") + m;
-    }
-    grammes << QStringLiteral("Αρχή");
-    for (const QString& g : swma)
-        grammes << QStringLiteral("  ") + g;
-    grammes << QStringLiteral("Τέλος_προγράμματος");
-    return grammes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
 
 // Everything the run control tells the window, as the window would show it.
 struct TPara8uro {
@@ -63,14 +49,12 @@ QString Timn(const TElegxosEktelesns& elegxos, const QString& ovoma)
     return QStringLiteral("?");
 }
 
-// Runs `energeia` once the engine has been running for a while.
-void Argotera(int ms, std::function<void()> energeia)
-{
-    QTimer::singleShot(ms, std::move(energeia));
-}
 
-const QStringList AtermovosVroxos{QStringLiteral("Όσο Αληθής επανάλαβε"), QStringLiteral("  i ← i + 1"),
-                                  QStringLiteral("Τέλος_επανάληψης")};
+// Compiles the endless loop of the tests; its counter is i.
+void MetaglwttiseAtermovo(TElegxosEktelesns& elegxos)
+{
+    QVERIFY(elegxos.Metaglwttise(Programma(AtermovosVroxos, {QStringLiteral("ακέραιες: i")}), 64).Epituxia);
+}
 
 }  // namespace
 
@@ -178,10 +162,7 @@ void tst_ElegxosEktelesns::PausnKaiSuvexeia()
 {
     TElegxosEktelesns elegxos;
     TPara8uro p(elegxos);
-    QVERIFY(elegxos.Metaglwttise(Programma(QStringList{QStringLiteral("i ← 0")} + AtermovosVroxos,
-                                           {QStringLiteral("ακέραιες: i")}),
-                                 64)
-                .Epituxia);
+    MetaglwttiseAtermovo(elegxos);
     Argotera(30, [&] { elegxos.Pausn(); });
     elegxos.Ektelesn();
     QCOMPARE(elegxos.Katastasn(), keBnmatikn);
@@ -201,10 +182,7 @@ void tst_ElegxosEktelesns::TermatismosKataTnvEktelesn()
 {
     TElegxosEktelesns elegxos;
     TPara8uro p(elegxos);
-    QVERIFY(elegxos.Metaglwttise(Programma(QStringList{QStringLiteral("i ← 0")} + AtermovosVroxos,
-                                           {QStringLiteral("ακέραιες: i")}),
-                                 64)
-                .Epituxia);
+    MetaglwttiseAtermovo(elegxos);
     Argotera(20, [&] { elegxos.Termatismos(); });
     elegxos.Ektelesn();
     QCOMPARE(elegxos.Katastasn(), keTelos);
@@ -321,10 +299,7 @@ void tst_ElegxosEktelesns::AllagnKwdikaKataTnvEktelesn()
 {
     TElegxosEktelesns elegxos;
     TPara8uro p(elegxos);
-    QVERIFY(elegxos.Metaglwttise(Programma(QStringList{QStringLiteral("i ← 0")} + AtermovosVroxos,
-                                           {QStringLiteral("ακέραιες: i")}),
-                                 64)
-                .Epituxia);
+    MetaglwttiseAtermovo(elegxos);
     Argotera(20, [&] { elegxos.AllagnKwdika(); });
     elegxos.Ektelesn();
     QCOMPARE(elegxos.Katastasn(), keAdraveia);
@@ -341,10 +316,7 @@ void tst_ElegxosEktelesns::MetaglwttisnKataTnvEktelesn()
 {
     TElegxosEktelesns elegxos;
     TPara8uro p(elegxos);
-    QVERIFY(elegxos.Metaglwttise(Programma(QStringList{QStringLiteral("i ← 0")} + AtermovosVroxos,
-                                           {QStringLiteral("ακέραιες: i")}),
-                                 64)
-                .Epituxia);
+    MetaglwttiseAtermovo(elegxos);
     // A compile, then New, from inside the engine's event pass: the run ends, and the engine
     // never touches the programs it no longer owns.
     Argotera(20, [&] { QVERIFY(elegxos.Metaglwttise(Programma({QStringLiteral("Γράψε 2")}), 64).Epituxia); });
@@ -356,10 +328,7 @@ void tst_ElegxosEktelesns::MetaglwttisnKataTnvEktelesn()
     elegxos.Ektelesn();
     QCOMPARE(p.o8ovn, QStringList{QStringLiteral("2")});
 
-    QVERIFY(elegxos.Metaglwttise(Programma(QStringList{QStringLiteral("i ← 0")} + AtermovosVroxos,
-                                           {QStringLiteral("ακέραιες: i")}),
-                                 64)
-                .Epituxia);
+    MetaglwttiseAtermovo(elegxos);
     Argotera(20, [&] { elegxos.Aporripse(); });
     elegxos.Ektelesn();
     QCOMPARE(elegxos.Katastasn(), keAdraveia);
@@ -371,10 +340,7 @@ void tst_ElegxosEktelesns::BnmaKataTnvSuvexnEktelesn()
 {
     TElegxosEktelesns elegxos;
     TPara8uro p(elegxos);
-    QVERIFY(elegxos.Metaglwttise(Programma(QStringList{QStringLiteral("i ← 0")} + AtermovosVroxos,
-                                           {QStringLiteral("ακέραιες: i")}),
-                                 64)
-                .Epituxia);
+    MetaglwttiseAtermovo(elegxos);
     // F8 during a run: one more statement, then the run stops with the step's report.
     int grammnPrin = -2;
     Argotera(20, [&] {
@@ -392,10 +358,7 @@ void tst_ElegxosEktelesns::DeuteroF9MesaStnvEpe3ergasia()
 {
     TElegxosEktelesns elegxos;
     TPara8uro p(elegxos);
-    QVERIFY(elegxos.Metaglwttise(Programma(QStringList{QStringLiteral("i ← 0")} + AtermovosVroxos,
-                                           {QStringLiteral("ακέραιες: i")}),
-                                 64)
-                .Epituxia);
+    MetaglwttiseAtermovo(elegxos);
     // Esc then F9 in one pass of event processing: the run goes on in the same engine, and ends
     // only when terminated.
     int perasmata = 0;
