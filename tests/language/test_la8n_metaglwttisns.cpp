@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Desmeuseis.h"
 #include "Voithitika.h"
 #include "core/uProgramma.h"
 
@@ -71,5 +72,35 @@ TEST(Metaglwttisn, FlatChainsOfAHundredThousandTermsCompilePrintAndRun)
         ASSERT_TRUE(e.epituxia) << e.mnvuma;
         EXPECT_EQ(e.e3odos, std::vector<std::string>{p.timn});
         EXPECT_NE(e.keimevo.find(u"  Γράψε " + p.alusida + u"\r\n"), std::u16string::npos);  // the listing keeps the chain
+    }
+}
+
+TEST(Metaglwttisn, StringSumsAreBuiltOnceWhateverTheirLength)
+{
+    // Each chain is run once with its allocations counted: building it level by level would copy
+    // its left part at every term, some ten thousand times its length.
+    const std::u16string ab = Epanalnpsn(u" + 'ab'", 99999);
+    const struct {
+        std::u16string ekfrasn;
+        std::string arxn;  // how the line written begins
+        std::size_t mhkos;  // and its length in characters
+    } periptwseis[] = {
+        {u"'ab'" + ab, "ababab", 200000},
+        // Computed operands in the chain, and the chain under a comparison that is itself longer
+        // than the chains evaluated recursively.
+        {u"s + ('x' + s)" + ab + u" + s", "abcxabcabab", 200008},
+        {u"'ab'" + ab + u" = 'ab' + s", "Ψευδής", 6},
+    };
+    for (const auto& p : periptwseis) {
+        std::vector<std::string> e3odos;
+        TProgramma programma(nullptr, [&](const std::u16string& g) { e3odos.push_back(U8(g)); });
+        std::u16string pnyh = Programma(u"Μεταβλητές\r\n  χαρακτήρες: s\r\n", u"  s ← 'abc'\r\n  Γράψε " + p.ekfrasn);
+        ASSERT_TRUE(programma.Metaglwttisn(pnyh, 80)) << U8(programma.MnvumaLa8ous());
+        desmeuseis::TParakolou8nsn desmeuseis;
+        programma.Ektelese(100);
+        ASSERT_EQ(e3odos.size(), 1u);
+        EXPECT_EQ(e3odos[0].substr(0, p.arxn.size()), p.arxn);
+        EXPECT_EQ(U16(e3odos[0]).size(), p.mhkos);
+        EXPECT_LT(desmeuseis.Bytes(), 16 * 2 * 200000u);
     }
 }
