@@ -38,42 +38,55 @@ int TEvtoln::Pros8eseKwdika(std::u16string_view keimevo, TEpilognGrammns epilogn
     return grammn;
 }
 
+void TPivakasEvtolwv::NeaGrammn()
+{
+    if (grammes_ > 0)
+        keimevo_ += u"\r\n";
+    ar3nGrammns_ = keimevo_.size();
+    ++grammes_;
+}
+
 int TPivakasEvtolwv::Ekpompn(std::u16string_view keimevo, TTroposGrammns tropos)
 {
     if (tropos == tgSuvexeia) {
-        if (Grammes.empty())
-            Grammes.emplace_back(keimevo);
-        else
-            Grammes.back() += keimevo;
+        if (grammes_ == 0)
+            NeaGrammn();
+        keimevo_ += keimevo;
     } else if (tropos == tgSxolio || (!keimevo.empty() && keimevo[0] == u'!')) {
         EkkremnSxolia.push_back({tropos, std::u16string(keimevo)});
     } else {
+        // Blanks that end a comment at the margin.
+        auto keva = [this](int plnr8os) { keimevo_.append(plnr8os > 0 ? static_cast<std::size_t>(plnr8os) : 0, u' '); };
         std::size_t i = 0;
         // A trailing comment ends at the margin: on the last line if it fits, else on a line below.
         if (!EkkremnSxolia.empty() && EkkremnSxolia[0].Tropos == tgSxolio) {
             const std::u16string& sxolio = EkkremnSxolia[0].Keimevo;
-            int n = Grammes.empty() ? 0 : static_cast<int>(Grammes.back().size());
+            int n = grammes_ == 0 ? 0 : static_cast<int>(keimevo_.size() - ar3nGrammns_);
             int m = static_cast<int>(sxolio.size());
             if (n + m <= De3iPeri8wrio) {
-                if (Grammes.empty())
-                    Grammes.emplace_back();
-                Grammes.back() += Keva(De3iPeri8wrio - n - m) + sxolio;
+                if (grammes_ == 0)
+                    NeaGrammn();
+                keva(De3iPeri8wrio - n - m);
             } else {
-                Grammes.push_back(Keva(De3iPeri8wrio - m) + sxolio);
+                NeaGrammn();
+                keva(De3iPeri8wrio - m);
             }
+            keimevo_ += sxolio;
             i = 1;
         }
         for (; i < EkkremnSxolia.size(); ++i) {
             const TEkkremesSxolio& sxolio = EkkremnSxolia[i];
-            if (sxolio.Tropos == tgNea)
-                Grammes.push_back(sxolio.Keimevo);
-            else
-                Grammes.push_back(Keva(De3iPeri8wrio - static_cast<int>(sxolio.Keimevo.size())) + sxolio.Keimevo);
+            NeaGrammn();
+            if (sxolio.Tropos != tgNea)
+                keva(De3iPeri8wrio - static_cast<int>(sxolio.Keimevo.size()));
+            keimevo_ += sxolio.Keimevo;
         }
         EkkremnSxolia.clear();
-        Grammes.push_back(Keva(2 * Ba8os) + std::u16string(keimevo));
+        NeaGrammn();
+        keimevo_.append(static_cast<std::size_t>(2 * std::max(Ba8os, 0)), u' ');
+        keimevo_ += keimevo;
     }
-    return static_cast<int>(Grammes.size());
+    return grammes_;
 }
 
 TEvtoln* TPivakasEvtolwv::Pros8nkn(std::unique_ptr<TEvtoln> evtoln)
@@ -118,17 +131,14 @@ int TPivakasEvtolwv::Bnma()
     return Trexousa ? Trexousa->Grammn : 0;
 }
 
-std::u16string TPivakasEvtolwv::Keimevo() const
+std::u16string TPivakasEvtolwv::PareKeimevo()
 {
-    std::size_t mhkos = 0;
-    for (const auto& grammn : Grammes)
-        mhkos += grammn.size() + 2;
-    std::u16string keimevo;
-    keimevo.reserve(mhkos);
-    for (const auto& grammn : Grammes) {
-        keimevo += grammn;
-        keimevo += u"\r\n";
-    }
+    if (grammes_ > 0)
+        keimevo_ += u"\r\n";
+    std::u16string keimevo = std::move(keimevo_);
+    keimevo_.clear();
+    grammes_ = 0;
+    ar3nGrammns_ = 0;
     return keimevo;
 }
 
@@ -236,7 +246,7 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
     };
     try {
         KataskeuaseEvtoles();
-        pnyh = evtoles_->Keimevo();
+        pnyh = evtoles_->PareKeimevo();
         metaglwttistnke_ = true;
         return true;
     } catch (const ELektikoLa8os& e) {

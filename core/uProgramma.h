@@ -236,16 +236,29 @@ public:
     TEvtoln* Kleisimo();
     void Epavafora();
     int Bnma();
-    std::u16string Keimevo() const;
+    // Hands over the regenerated text, every line followed by CR LF; the table keeps none of it.
+    std::u16string PareKeimevo();
 
     std::vector<TEkkremesSxolio> EkkremnSxolia;
     const int De3iPeri8wrio;
-    std::vector<std::u16string> Grammes;
     std::vector<std::unique_ptr<TEvtoln>> Lista;
     std::vector<TEvtoln*> Stoiba;
     TEvtoln* Trexousa = nullptr;
     int Ba8os = 0;
+
+private:
+    void NeaGrammn();
+
+    // The regenerated text is kept once, as it will be handed over: the lines so far joined by
+    // CR LF, the last one without its line break yet.
+    std::u16string keimevo_;
+    std::size_t ar3nGrammns_ = 0;  // where the last line starts
+    int grammes_ = 0;
 };
+
+// How many blocks may be open at once, Αρχή included: far beyond any program a pupil writes, and
+// low enough that the blanks of the indentation stay a small multiple of the text.
+inline constexpr int MegistoBa8osEvtolwv = 100;
 
 // What the statements read while compiling. Every statement class has a static Kataskeuase(p)
 // that starts on the statement's first token, reads its tokens, builds the statement, writes its
@@ -264,6 +277,9 @@ struct TPlaisioMetaglwttisns {
 
 // The condition of Αν, αλλιώς_αν, Όσο and Μέχρις_ότου: an expression that must be boolean.
 std::unique_ptr<TEkfrasn> DiabaseSuv8nknEvtolns(TPlaisioMetaglwttisns& p);
+// Refuses a statement that would open one block more than MegistoBa8osEvtolwv; called on the
+// statement's first token, so that the error points at it.
+void ElegxosBa8ous(const TPlaisioMetaglwttisns& p);
 // A closing or continuing word that does not match the innermost open statement.
 [[noreturn]] void DevEpitrepetai(std::u16string_view le3n, const TEvtoln* kleismevn);
 // Closes the innermost block for a continuing or closing word: pops it, starts the word's line one

@@ -104,3 +104,36 @@ TEST(Metaglwttisn, StringSumsAreBuiltOnceWhateverTheirLength)
         EXPECT_LT(desmeuseis.Bytes(), 16 * 2 * 200000u);
     }
 }
+
+TEST(Metaglwttisn, BlocksNestDeepAsTheLimitAndOneMoreIsRefusedWhereItOpens)
+{
+    // Αρχή is the first open block; each kind of block statement opens the others, and each is
+    // entered once.
+    const struct {
+        std::u16string avoigma, kleisimo;
+    } mplok[] = {
+        {u"Αν α > 0 τότε", u"Τέλος_αν"},
+        {u"Όσο ο = 1 επανάλαβε", u"Τέλος_επανάληψης"},
+        {u"Για γ από 1 μέχρι 1", u"Τέλος_επανάληψης"},
+        {u"Αρχή_επανάληψης", u"Μέχρις_ότου α > 0"},
+        {u"Επίλεξε α περίπτωση 1:", u"Τέλος_επιλογών"},
+    };
+    for (int ba8os : {MegistoBa8osEvtolwv - 1, MegistoBa8osEvtolwv}) {
+        std::u16string swma;
+        for (int i = 0; i < ba8os; ++i)
+            swma += mplok[i % 5].avoigma + u"\r\n";
+        swma += u"Γράψε 'μέσα'\r\nο ← 0\r\n";
+        for (int i = ba8os - 1; i >= 0; --i)
+            swma += mplok[i % 5].kleisimo + u"\r\n";
+        const TEkbasn e = Metaglwttise(Programma(u"Μεταβλητές\r\n  ακέραιες: α, ο, γ\r\n", u"α ← 1\r\nο ← 1\r\n" + swma));
+        if (ba8os < MegistoBa8osEvtolwv) {
+            ASSERT_TRUE(e.epituxia) << e.mnvuma;
+            EXPECT_EQ(e.e3odos, std::vector<std::string>{"μέσα"});
+            EXPECT_NE(e.keimevo.find(u"\r\n" + std::u16string(2 * MegistoBa8osEvtolwv, u' ') + u"Γράψε 'μέσα'\r\n"), std::u16string::npos);
+        } else {
+            EXPECT_EQ(e.eidos, Suvtaktiko);
+            EXPECT_EQ(e.mnvuma, "Το πρόγραμμα έχει πάρα πολλά εμφωλευμένα επίπεδα εντολών");
+            EXPECT_EQ(e.grammn, 6 + MegistoBa8osEvtolwv - 1);  // the line of the statement that goes too deep
+        }
+    }
+}
