@@ -2,8 +2,11 @@
 
 #include <istream>
 #include <limits>
+#include <new>
+#include <stdexcept>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "core/uProgramma.h"
 #include "front/uLa8os.h"
@@ -29,7 +32,10 @@ const char* const Xrnsn =
     "  --help             τυπώνει αυτές τις οδηγίες\n"
     "\n"
     "Κωδικοί εξόδου: 0 επιτυχία, 1 λάθος μεταγλώττισης, 2 σφάλμα εκτέλεσης, 3 τερματισμός από τον\n"
-    "χρήστη (τέλος της εισόδου), 4 λάθος αρχείου ή παραμέτρων, 5 όριο βημάτων.\n";
+    "χρήστη (τέλος της εισόδου), 4 λάθος αρχείου ή παραμέτρων, 5 όριο βημάτων, 6 έλλειψη μνήμης.\n"
+    "Ένα αρχείο μεγαλύτερο από 8 MB δεν διαβάζεται (4). Όταν η μνήμη δεν φτάνει για τη μεταγλώττιση,\n"
+    "αυτό είναι λάθος μεταγλώττισης (1)· όταν δεν φτάνει για την εκτέλεση, σφάλμα εκτέλεσης (2)·\n"
+    "όταν δεν φτάνει για το ίδιο το διάβασμα ή το γράψιμο του προγράμματος, ο κωδικός είναι 6.\n";
 
 struct TParametroi {
     bool ektelesn = false;
@@ -39,10 +45,17 @@ struct TParametroi {
     QString arxeio;
 };
 
-// A CR LF inside a message is written as one line break.
-std::string Grammes(const std::u16string& keimevo)
+// Writes a text line by line, each CR LF as one line break, without a whole copy of it.
+void GrapseGrammes(std::ostream& e3odos, std::u16string_view keimevo)
 {
-    return SeUtf8(AvtikatastasnOlwv(keimevo, u"\r\n", u"\n"));
+    while (!keimevo.empty()) {
+        const std::size_t telos = keimevo.find(u"\r\n");
+        e3odos << SeUtf8(keimevo.substr(0, telos));
+        if (telos == std::u16string_view::npos)
+            break;
+        e3odos << '\n';
+        keimevo.remove_prefix(telos + 2);
+    }
 }
 
 bool Ari8mos(const QString& keimevo, long long elaxisto, long long megisto, long long& timn)
@@ -97,9 +110,7 @@ bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, st
     return true;
 }
 
-}  // namespace
-
-int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
+int Ektelesn(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
 {
     if (orismata.size() == 1 && (orismata[0] == u"--help" || orismata[0] == u"-h")) {
         e3odos << Xrnsn;
@@ -135,14 +146,16 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
 
     TProgramma programma(diabase, grace);
     std::u16string pnyh = keimevo.toStdU16String();
+    keimevo = QString();
     if (!programma.Metaglwttisn(pnyh, parametroi.peri8wrio)) {
         const TThesnLa8ous& thesn = programma.ThesnLa8ous();
-        la8n << arxeio << ':' << thesn.Grammn + 1 << ':' << thesn.Stnln + 1 << ": " << SeUtf8(programma.EidosLa8ous()) << '\n'
-             << Grammes(programma.MnvumaLa8ous()) << '\n';
+        la8n << arxeio << ':' << thesn.Grammn + 1 << ':' << thesn.Stnln + 1 << ": " << SeUtf8(programma.EidosLa8ous()) << '\n';
+        GrapseGrammes(la8n, programma.MnvumaLa8ous());
+        la8n << '\n';
         return ke3La8osMetaglwttisns;
     }
     if (!parametroi.ektelesn) {
-        e3odos << Grammes(pnyh);
+        GrapseGrammes(e3odos, pnyh);
         return ke3Epituxia;
     }
 
@@ -166,7 +179,9 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
         mnvuma = e.Mnvuma();
     }
     if (sfalma) {
-        e3odos << "Σφάλμα εκτέλεσης!\n" << Grammes(mnvuma) << '\n';
+        e3odos << "Σφάλμα εκτέλεσης!\n";
+        GrapseGrammes(e3odos, mnvuma);
+        e3odos << '\n';
         e3odos.flush();
         la8n << arxeio << ':' << programma.TrexousaGrammn() + 1 << ": Σφάλμα εκτέλεσης - η εκτέλεση του προγράμματος τερματίστηκε\n";
         return ke3La8osEktelesns;
@@ -177,6 +192,22 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
         return ke3OrioBnmatwv;
     }
     return ke3Epituxia;
+}
+
+}  // namespace
+
+int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
+{
+    // The compile and the run report their own lack of memory; this is the runner's, while it
+    // reads the file or writes the regenerated text.
+    try {
+        return Ektelesn(orismata, eisodos, e3odos, la8n, termatiko);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    e3odos.flush();
+    la8n << "kalmira-cli: Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εργασία\n";
+    return ke3EleipsnMnmns;
 }
 
 }  // namespace kalmira

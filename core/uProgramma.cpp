@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <stdexcept>
 
 #include "front/uLa8os.h"
 
@@ -231,12 +232,6 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
     if (metaglwttisnZntn8nke_)
         La8osXrnsns("δεύτερη μεταγλώττιση του ίδιου προγράμματος (Metaglwttisn)");
     metaglwttisnZntn8nke_ = true;
-    evtoles_ = std::make_unique<TPivakasEvtolwv>(de3iPeri8wrio);
-    pnyh = MetatropnTelestwv(pnyh);
-    TPivakasEvtolwv* evtoles = evtoles_.get();
-    lektikos_ = std::make_unique<TLektikosAvalutns>(
-        pnyh, [evtoles](const std::u16string& sxolio, TTroposGrammns tropos) { evtoles->Ekpompn(sxolio, tropos); });
-    sarwtns_ = std::make_unique<TSarwtnsEkfrasewv>(*lektikos_, *avagvwristika_);
 
     auto epafn = [](std::u16string mnvuma) {
         mnvuma += u"\r\n";
@@ -244,11 +239,22 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
         mnvuma += DieuQvvsnEpikoivwvias;
         return mnvuma;
     };
+    auto eleipsnMnmns = [this] {
+        eidosLa8ous_ = u"Έλλειψη μνήμης κατά την μεταγλώττιση του προγράμματος";
+        mnvumaLa8ous_ = u"Δεν υπάρχει αρκετή μνήμη για να μεταγλωττιστεί το πρόγραμμα";
+    };
+    // Whatever fails, from the normalisation of the operators and the analyzer's copy of the text
+    // to the last statement, ends as an error of the compile.
     try {
+        MetatropnTelestwvSeThesn(pnyh);
+        evtoles_ = std::make_unique<TPivakasEvtolwv>(de3iPeri8wrio);
+        TPivakasEvtolwv* evtoles = evtoles_.get();
+        lektikos_ = std::make_unique<TLektikosAvalutns>(
+            pnyh, [evtoles](const std::u16string& sxolio, TTroposGrammns tropos) { evtoles->Ekpompn(sxolio, tropos); });
+        sarwtns_ = std::make_unique<TSarwtnsEkfrasewv>(*lektikos_, *avagvwristika_);
         KataskeuaseEvtoles();
         pnyh = evtoles_->PareKeimevo();
         metaglwttistnke_ = true;
-        return true;
     } catch (const ELektikoLa8os& e) {
         eidosLa8ous_ = u"Λεκτικό λάθος κατά την μεταγλώττιση του προγράμματος";
         mnvumaLa8ous_ = e.Mnvuma();
@@ -262,15 +268,22 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
         eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
         mnvumaLa8ous_ = epafn(e.Mnvuma());
     } catch (const std::bad_alloc&) {
-        eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
-        mnvumaLa8ous_ = epafn(u"Δεν υπάρχει αρκετή μνήμη");
+        eleipsnMnmns();
+    } catch (const std::length_error&) {
+        eleipsnMnmns();
     } catch (const std::exception& e) {
         eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
         mnvumaLa8ous_ = epafn(ApoUtf8(e.what()));
     }
-    snmeioLa8ous_ = lektikos_->Ar3nLe3ns();
-    thesnLa8ous_ = ThesnSeKeimevo(pnyh, snmeioLa8ous_);
-    return false;
+    if (!metaglwttistnke_) {
+        snmeioLa8ous_ = lektikos_ ? lektikos_->Ar3nLe3ns() : 1;
+        thesnLa8ous_ = ThesnSeKeimevo(pnyh, snmeioLa8ous_);
+        evtoles_.reset();  // a program that failed to compile never runs
+    }
+    // The analyzer, with its copy of the text, and the parser serve only the compile.
+    sarwtns_.reset();
+    lektikos_.reset();
+    return metaglwttistnke_;
 }
 
 void TProgramma::KataskeuaseEvtoles()
@@ -338,6 +351,8 @@ void TProgramma::TelosAkurouBnmatos(TEvtoln* apotuxnmevn)
     } catch (const ELa8osKalmiras&) {
         throw;
     } catch (const std::bad_alloc&) {
+        throw ELa8osEktelesns(u"Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εκτέλεση του προγράμματος");
+    } catch (const std::length_error&) {
         throw ELa8osEktelesns(u"Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εκτέλεση του προγράμματος");
     } catch (const std::exception& e) {
         throw ELa8osEktelesns(ApoUtf8(e.what()));

@@ -137,3 +137,53 @@ TEST(Metaglwttisn, BlocksNestDeepAsTheLimitAndOneMoreIsRefusedWhereItOpens)
         }
     }
 }
+
+TEST(Metaglwttisn, RunningOutOfMemoryAnywhereInTheCompileIsAMemoryError)
+{
+    // A string of 300,000 characters: the analyzer's copy of the text takes 600 KB, the string's
+    // token grows to 1 MB. Allocations larger than the limit fail, first before the compile
+    // proper, then inside it.
+    const std::u16string pnyh = u"Πρόγραμμα Π\r\nΑρχή\r\n  Γράψε '" + std::u16string(300000, u'x') + u"'\r\nΤέλος_προγράμματος\r\n";
+    for (std::size_t orio : {256u << 10, 700u << 10}) {
+        TProgramma programma(nullptr, nullptr);
+        std::u16string keimevo = pnyh;
+        bool metaglwttistnke = true;
+        {
+            desmeuseis::TParakolou8nsn desmeuseis(orio);
+            try {
+                metaglwttistnke = programma.Metaglwttisn(keimevo, 64);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << "an exception escaped the compile: " << e.what();
+            }
+            EXPECT_GT(desmeuseis.Apotuxies(), 0u) << orio;
+        }
+        EXPECT_FALSE(metaglwttistnke) << orio;
+        EXPECT_EQ(U8(programma.EidosLa8ous()), "Έλλειψη μνήμης κατά την μεταγλώττιση του προγράμματος") << orio;
+        EXPECT_EQ(U8(programma.MnvumaLa8ous()), "Δεν υπάρχει αρκετή μνήμη για να μεταγλωττιστεί το πρόγραμμα") << orio;
+        EXPECT_EQ(keimevo, pnyh) << orio;  // the text is left as it was
+        EXPECT_EQ(programma.EpomevoBnma(), -1);
+    }
+    // Below the size of the text's lines nothing fails but with that error, wherever the limit
+    // falls; from some size on the compile succeeds.
+    const std::u16string mikro = u"Πρόγραμμα Π\r\nΜεταβλητές\r\n  χαρακτήρες: s, Π[100]\r\nΑρχή\r\n  s ← '" + std::u16string(5000, u'y') +
+                                 u"' + 'z'\r\n  Αν s = 'α' τότε\r\n    Γράψε s\r\n  Τέλος_αν\r\nΤέλος_προγράμματος\r\n";
+    bool epituxia = false;
+    for (std::size_t orio = 1024; orio <= (1u << 20); orio *= 2) {
+        TProgramma programma(nullptr, nullptr);
+        std::u16string keimevo = mikro;
+        bool metaglwttistnke = false;
+        {
+            desmeuseis::TParakolou8nsn desmeuseis(orio);
+            try {
+                metaglwttistnke = programma.Metaglwttisn(keimevo, 64);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << "an exception escaped the compile: " << e.what();
+            }
+        }
+        if (!metaglwttistnke) {
+            EXPECT_EQ(U8(programma.EidosLa8ous()), "Έλλειψη μνήμης κατά την μεταγλώττιση του προγράμματος") << orio;
+        }
+        epituxia = epituxia || metaglwttistnke;
+    }
+    EXPECT_TRUE(epituxia);
+}
