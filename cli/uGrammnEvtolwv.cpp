@@ -10,6 +10,7 @@
 
 #include "core/uProgramma.h"
 #include "front/uLa8os.h"
+#include "front/uTimn.h"
 #include "workbench/uArxeiaProgrammatos.h"
 
 namespace kalmira {
@@ -18,10 +19,10 @@ namespace {
 
 const char* const Xrnsn =
     "Χρήση:\n"
-    "  kalmira-cli check ΑΡΧΕΙΟ\n"
+    "  kalmira-cli check [--max-memory MB] ΑΡΧΕΙΟ\n"
     "      Μεταγλωττίζει το πρόγραμμα και τυπώνει το κείμενό του στην κανονική μορφή,\n"
     "      ή το λάθος που βρέθηκε.\n"
-    "  kalmira-cli run [--full-evaluation] [--margin N] [--max-steps N] ΑΡΧΕΙΟ\n"
+    "  kalmira-cli run [--full-evaluation] [--margin N] [--max-steps N] [--max-memory MB] ΑΡΧΕΙΟ\n"
     "      Μεταγλωττίζει και εκτελεί το πρόγραμμα. Κάθε τιμή που ζητά η «Διάβασε» διαβάζεται\n"
     "      από μία γραμμή της τυπικής εισόδου· ό,τι γράφει η «Γράψε» βγαίνει στην τυπική έξοδο.\n"
     "\n"
@@ -29,19 +30,24 @@ const char* const Xrnsn =
     "  --full-evaluation  πλήρης αποτίμηση των λογικών εκφράσεων με «ή» και «και»\n"
     "  --margin N         η στήλη όπου τελειώνουν τα σχόλια στο τέλος των γραμμών (50 έως 200, αρχικά 64)\n"
     "  --max-steps N      σταματά την εκτέλεση που χρειάζεται περισσότερα από N βήματα\n"
+    "  --max-memory MB    η μνήμη που επιτρέπεται για τις τιμές του προγράμματος, δηλαδή τους πίνακες\n"
+    "                     και τα αλφαριθμητικά του (1 έως 1048576, αρχικά 1024)· ένας πίνακας που δεν\n"
+    "                     χωράει είναι λάθος μεταγλώττισης, ένα αλφαριθμητικό σφάλμα εκτέλεσης\n"
     "  --help             τυπώνει αυτές τις οδηγίες\n"
     "\n"
     "Κωδικοί εξόδου: 0 επιτυχία, 1 λάθος μεταγλώττισης, 2 σφάλμα εκτέλεσης, 3 τερματισμός από τον\n"
     "χρήστη (τέλος της εισόδου), 4 λάθος αρχείου ή παραμέτρων, 5 όριο βημάτων, 6 έλλειψη μνήμης.\n"
-    "Ένα αρχείο μεγαλύτερο από 8 MB δεν διαβάζεται (4). Όταν η μνήμη δεν φτάνει για τη μεταγλώττιση,\n"
-    "αυτό είναι λάθος μεταγλώττισης (1)· όταν δεν φτάνει για την εκτέλεση, σφάλμα εκτέλεσης (2)·\n"
-    "όταν δεν φτάνει για το ίδιο το διάβασμα ή το γράψιμο του προγράμματος, ο κωδικός είναι 6.\n";
+    "Ένα αρχείο μεγαλύτερο από 8 MB δεν διαβάζεται (4). Όταν η μνήμη, του συστήματος ή όση ορίζει η\n"
+    "--max-memory, δεν φτάνει για τη μεταγλώττιση, αυτό είναι λάθος μεταγλώττισης (1)· όταν δεν\n"
+    "φτάνει για την εκτέλεση, σφάλμα εκτέλεσης (2)· όταν δεν φτάνει για το ίδιο το διάβασμα του\n"
+    "αρχείου ή το γράψιμο του κειμένου, ο κωδικός είναι 6.\n";
 
 struct TParametroi {
     bool ektelesn = false;
     bool plnrnsApotimnsn = false;
     int peri8wrio = 64;
     long long megistaBnmata = -1;
+    long long megistnMnmn = ArxikoOrioMnmns / (1024 * 1024);  // MB
     QString arxeio;
 };
 
@@ -97,6 +103,11 @@ bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, st
                     return la8os("ο μέγιστος αριθμός βημάτων πρέπει να είναι μη αρνητικός ακέραιος");
                 parametroi.megistaBnmata = timn;
             }
+        } else if (orisma == u"--max-memory") {
+            if (i + 1 >= orismata.size())
+                return la8os("η επιλογή «--max-memory» θέλει έναν αριθμό");
+            if (!Ari8mos(orismata[++i], 1, 1048576, parametroi.megistnMnmn))
+                return la8os("η μνήμη πρέπει να είναι ακέραιος αριθμός MB από 1 έως 1048576");
         } else if (orisma.startsWith(u"--")) {
             return la8os("άγνωστη επιλογή «" + orisma.toStdString() + "»");
         } else if (parametroi.arxeio.isEmpty()) {
@@ -120,6 +131,7 @@ int Ektelesn(const QStringList& orismata, std::istream& eisodos, std::ostream& e
     if (!DiabaseParametrous(orismata, parametroi, la8n))
         return ke3La8osArxeiouNParametrwv;
 
+    OriseOrioMnmns(parametroi.megistnMnmn * 1024 * 1024);
     QString keimevo, la8os;
     if (!DiabaseArxeioProgrammatos(parametroi.arxeio, keimevo, la8os)) {
         la8n << "kalmira-cli: " << la8os.toStdString() << "\n";

@@ -264,6 +264,9 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
     } catch (const ELa8osMou& e) {
         eidosLa8ous_ = u"Εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά την μεταγλώττιση";
         mnvumaLa8ous_ = epafn(e.Mnvuma());
+    } catch (const EEleipsnMnmns& e) {
+        eleipsnMnmns();
+        mnvumaLa8ous_ = e.Mnvuma();
     } catch (const ELa8osKalmiras& e) {
         eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
         mnvumaLa8ous_ = epafn(e.Mnvuma());
@@ -529,6 +532,21 @@ static std::vector<std::pair<std::int32_t, std::int32_t>> DiabaseOriaPivaka(TPla
     return oria;
 }
 
+// An array's elements are allocated as it is declared: one that does not fit in the memory budget
+// of values, or in the machine's memory, is refused by name.
+static std::unique_ptr<TMetablntnPivakas> DnmiourgiaPivaka(const std::u16string& ovoma, TTuposDedomevwv tupos,
+                                                          const std::vector<std::pair<std::int32_t, std::int32_t>>& oria)
+{
+    try {
+        return std::make_unique<TMetablntnPivakas>(ovoma, tupos, oria);
+    } catch (const EEleipsnMnmns&) {
+        throw ESuvtaktikoLa8os(Morfh(u"Ο πίνακας «%s» χρειάζεται περισσότερη μνήμη από όση απομένει από τα %d MB που επιτρέπονται για τις τιμές του προγράμματος",
+                                    {ovoma, Ari8mos(OrioMnmns() / (1024 * 1024))}));
+    } catch (const std::bad_alloc&) {
+        throw ESuvtaktikoLa8os(Morfh(u"Δεν υπάρχει αρκετή μνήμη για τον πίνακα «%s»", {ovoma}));
+    }
+}
+
 // Variables -> "Μεταβλητές" type ":" name { "," name } { type ":" name { "," name } }
 //              name -> identifier [ "[" bounds "]" ]
 void TEvtolnMetablntes::Kataskeuase(TPlaisioMetaglwttisns& p)
@@ -560,7 +578,7 @@ void TEvtolnMetablntes::Kataskeuase(TPlaisioMetaglwttisns& p)
                 auto oria = DiabaseOriaPivaka(p, *evtoln, ovoma);
                 evtoln->Pros8eseKwdika(u"]", egSuvexeia, p.Evtoles);
                 p.Epomevn();
-                p.Avagvwristika.Add(std::make_unique<TMetablntnPivakas>(std::move(ovoma), tupos, oria));
+                p.Avagvwristika.Add(DnmiourgiaPivaka(ovoma, tupos, oria));
             }
             if (p.Eidos() != lxKomma)
                 break;

@@ -70,7 +70,10 @@ struct TAlfari8mntiko {
     {
         std::u16string proswrino;
         const std::u16string& s = e.Alfari8mntiko(proswrino);
-        return &s == &proswrino ? std::move(proswrino) : s;
+        if (&s == &proswrino)
+            return proswrino;
+        ElegxosMnmnsAlfari8mntikou(s.size());
+        return s;
     }
     static void Apo8nkeusn(TTimn& t, std::u16string&& v) { t.OriseAlfari8mntiko(std::move(v)); }
     static void Thesn(TTimn& t, const TEkfrasn& e)
@@ -94,8 +97,7 @@ public:
     {
         TTimn& topos = const_cast<TTimn&>(metablntn_.Anagvwsn());  // the left operand is read first
         std::u16string proswrino;
-        const std::u16string& pros8nkn = de3ios_.Alfari8mntiko(proswrino);
-        topos.Alfari8mntiko().append(pros8nkn);
+        topos.Pros8eseAlfari8mntiko(de3ios_.Alfari8mntiko(proswrino));
         return Epomevn;
     }
 
@@ -466,7 +468,12 @@ TEvtoln* TEvtolnGrace::Ektelesn()
         case tdLogikos: grammn += stoixeio->Logikos() ? u"Αληθής" : u"Ψευδής"; break;
         case tdAkeraios: grammn += Ari8mos(stoixeio->Akeraios()); break;
         case tdPragmatikos: grammn += KeimevoPragmatikou(stoixeio->Pragmatikos()); break;
-        default: grammn += stoixeio->Alfari8mntiko(proswrino); break;
+        default: {
+            const std::u16string& s = stoixeio->Alfari8mntiko(proswrino);
+            ElegxosMnmnsAlfari8mntikou(grammn.size() + s.size());  // the line is a string too
+            grammn += s;
+            break;
+        }
         }
     }
     Xeiristes.Grace(grammn);

@@ -214,8 +214,10 @@ TTimn EfarmognDuadiknsPra3ns(TTelestns telestns, TTuposDedomevwv tupos, const TT
     const bool akeraioi = a.Eidos() == TTimn::tmAkeraios && b.Eidos() == TTimn::tmAkeraios;
     switch (telestns) {
     case tlPros8esn:
-        if (a.Eidos() == TTimn::tmAlfari8mntiko)
+        if (a.Eidos() == TTimn::tmAlfari8mntiko) {
+            ElegxosMnmnsAlfari8mntikou(a.Alfari8mntiko().size() + b.Alfari8mntiko().size());
             return TTimn::ApoAlfari8mntiko(a.Alfari8mntiko() + b.Alfari8mntiko());
+        }
         if (akeraioi)
             return TTimn::ApoAkeraio(TPros8esn::Akeraia(a.Akeraios(), b.Akeraios()));
         return TTimn::ApoPragmatiko(TPros8esn::Pragmatika(a.SePragmatiko(), b.SePragmatiko()));
@@ -255,7 +257,10 @@ TTimn TEkfrasn::Timn() const
     case tdAlfari8mntikos: {
         std::u16string proswrino;
         const std::u16string& s = Alfari8mntiko(proswrino);
-        return TTimn::ApoAlfari8mntiko(&s == &proswrino ? std::move(proswrino) : s);
+        if (&s == &proswrino)
+            return TTimn::ApoAlfari8mntiko(std::move(proswrino));
+        ElegxosMnmnsAlfari8mntikou(s.size());
+        return TTimn::ApoAlfari8mntiko(s);
     }
     default: throw ELa8osMou(u"Άδειος τύπος δεδομένων στην TDuadiknPra3n.Timn. Γιατί δεν το έπιασε ο συντακτικός έλεγχος?");
     }
@@ -665,6 +670,7 @@ void TSuvevwsn::Suvdese(std::u16string* proswrina, const std::u16string** times,
             ++proswrina;
         mhkos += times[i]->size();
     }
+    ElegxosMnmnsAlfari8mntikou(mhkos);
     std::u16string olo;
     olo.reserve(mhkos);
     for (std::size_t i = 0; i < telesteoi_.size(); ++i)
