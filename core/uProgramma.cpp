@@ -577,8 +577,8 @@ void TEvtolnMetablntes::Kataskeuase(TPlaisioMetaglwttisns& p)
                 evtoln->Pros8eseKwdika(u"[", egSuvexeia, p.Evtoles);
                 auto oria = DiabaseOriaPivaka(p, *evtoln, ovoma);
                 evtoln->Pros8eseKwdika(u"]", egSuvexeia, p.Evtoles);
+                p.Avagvwristika.Add(DnmiourgiaPivaka(ovoma, tupos, oria));  // on its "]", for the error's place
                 p.Epomevn();
-                p.Avagvwristika.Add(DnmiourgiaPivaka(ovoma, tupos, oria));
             }
             if (p.Eidos() != lxKomma)
                 break;

@@ -215,7 +215,7 @@ TEST_F(Exthrika, TenOfTheLargestArrays)
         pivakes += (i > 0 ? ", Π" : "Π") + std::to_string(i) + "[16777216]";
     const std::string programma = "Πρόγραμμα Π\nΜεταβλητές\n  ακέραιες: " + pivakes + "\nΑρχή\n  Π0[1] <-- 1\n  Γράψε Π0[1]\nΤέλος_προγράμματος\n";
     Elegxe(Ektelese("run", programma), 1, "",
-           "FILE:3:67: " + Suvtaktiko +
+           "FILE:3:66: " + Suvtaktiko +
                "Ο πίνακας «Π3» χρειάζεται περισσότερη μνήμη από όση απομένει από τα 1024 MB που επιτρέπονται για τις τιμές του προγράμματος\n");
 }
 

@@ -11,6 +11,7 @@
 
 #include "Desmeuseis.h"
 #include "Voithitika.h"
+#include "front/uTimn.h"
 
 using namespace voithitika;
 
@@ -77,4 +78,41 @@ TEST(MnmnEktelesn, EveryAllocationFailureEndsInAMessageAndItsExitCode)
     EXPECT_LT(kwdikoi[6], kwdikoi[1]);
     EXPECT_LT(kwdikoi[1], kwdikoi[2]);
     EXPECT_LT(kwdikoi[2], kwdikoi[0]);
+}
+
+TEST(MnmnEktelesn, MaxMemorySetsTheBudgetOfEachRun)
+{
+    QTemporaryDir fakelos;
+    ASSERT_TRUE(fakelos.isValid());
+    // Two million elements of 16 bytes: 32 MB.
+    const std::string arxeio = Grapse(fakelos, "pivakas.txt",
+                                      "Πρόγραμμα Πίνακας\nΜεταβλητές\n  ακέραιες: Μεγάλος[2000000]\nΑρχή\n  Μεγάλος[2000000] <-- 5\n"
+                                      "  Γράψε Μεγάλος[2000000]\nΤέλος_προγράμματος\n");
+    const QString diadromn = QString::fromStdString(arxeio);
+    const std::string la8os = arxeio + ":3:28: Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος\n"
+                                       "Ο πίνακας «Μεγάλος» χρειάζεται περισσότερη μνήμη από όση απομένει από τα 16 MB που "
+                                       "επιτρέπονται για τις τιμές του προγράμματος\n";
+    for (const QString& entoln : {QStringLiteral("check"), QStringLiteral("run")}) {
+        const TApotelesma a = Ektelese({entoln, QStringLiteral("--max-memory"), QStringLiteral("16"), diadromn}, "");
+        EXPECT_EQ(a.kwdikos, 1);
+        EXPECT_EQ(a.la8n, la8os);
+    }
+    const TApotelesma megalo = Ektelese({QStringLiteral("run"), QStringLiteral("--max-memory"), QStringLiteral("40"), diadromn}, "");
+    EXPECT_EQ(megalo.kwdikos, 0) << megalo.la8n;
+    EXPECT_EQ(megalo.e3odos, "5\n");
+    // Each run without the option has the default budget again.
+    Ektelese({QStringLiteral("run"), QStringLiteral("--max-memory"), QStringLiteral("16"), diadromn}, "");
+    const TApotelesma xwris = Ektelese({QStringLiteral("run"), diadromn}, "");
+    EXPECT_EQ(xwris.kwdikos, 0) << xwris.la8n;
+    EXPECT_EQ(kalmira::OrioMnmns(), kalmira::ArxikoOrioMnmns);
+    // Sizes out of range, or no size at all.
+    for (const char16_t* timn : {u"0", u"-5", u"1048577", u"πολύ", u""}) {
+        QStringList orismata{QStringLiteral("run"), QStringLiteral("--max-memory")};
+        if (*timn)
+            orismata << QString::fromUtf16(timn);
+        const TApotelesma a = Ektelese(orismata << diadromn, "");
+        EXPECT_EQ(a.kwdikos, 4) << QString::fromUtf16(timn).toStdString();
+        EXPECT_EQ(a.e3odos, "");
+        EXPECT_TRUE(a.la8n.starts_with("kalmira-cli: ")) << a.la8n;
+    }
 }
