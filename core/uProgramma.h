@@ -101,7 +101,8 @@ public:
 
     // Compiles the source, once per object. True: the source now holds the regenerated text.
     // False: it holds the operator-normalised text, and EidosLa8ous, MnvumaLa8ous and ThesnLa8ous
-    // say what went wrong and where.
+    // say what went wrong and where; running out of memory, the machine's or the budget of values
+    // (OrioMnmns, which the arrays take from as they are declared), is such an error too.
     bool Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio);
     const std::u16string& EidosLa8ous() const { return eidosLa8ous_; }    // the heading, for the status bar
     const std::u16string& MnvumaLa8ous() const { return mnvumaLa8ous_; }  // the message; CR LF between its lines
@@ -116,7 +117,8 @@ public:
     // program has ended. With no run in progress the step begins one: every variable becomes empty
     // and the step passes the heading, so the first line reported is the first statement's. A
     // run-time error propagates as ELa8osKalmiras (anything else that fails is reported as an
-    // ELa8osEktelesns) and leaves the failing statement current.
+    // ELa8osEktelesns; values that would pass the memory budget as EEleipsnMnmns) and leaves the
+    // failing statement current.
     int EpomevoBnma();
     // Executes up to `megistaBnmata` steps back to back, exactly as many single steps would, and
     // stops early after the step that ends the program. Run-time errors propagate as from
