@@ -42,6 +42,8 @@ const char* const Xrnsn =
     "φτάνει για την εκτέλεση, σφάλμα εκτέλεσης (2)· όταν δεν φτάνει για το ίδιο το διάβασμα του\n"
     "αρχείου ή το γράψιμο του κειμένου, ο κωδικός είναι 6.\n";
 
+static_assert(MegistoMegethosProgrammatos == 8 * 1024 * 1024, "the help names the largest program file");
+
 struct TParametroi {
     bool ektelesn = false;
     bool plnrnsApotimnsn = false;
