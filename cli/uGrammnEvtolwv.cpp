@@ -2,12 +2,16 @@
 
 #include <istream>
 #include <limits>
+#include <new>
+#include <stdexcept>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "cli/uElegxosAskisewv.h"
 #include "core/uProgramma.h"
 #include "front/uLa8os.h"
+#include "front/uTimn.h"
 #include "workbench/uArxeiaProgrammatos.h"
 
 namespace kalmira {
@@ -16,10 +20,10 @@ namespace {
 
 const char* const Xrnsn =
     "Χρήση:\n"
-    "  kalmira-cli check ΑΡΧΕΙΟ\n"
+    "  kalmira-cli check [--max-memory MB] ΑΡΧΕΙΟ\n"
     "      Μεταγλωττίζει το πρόγραμμα και τυπώνει το κείμενό του στην κανονική μορφή,\n"
     "      ή το λάθος που βρέθηκε.\n"
-    "  kalmira-cli run [--full-evaluation] [--margin N] [--max-steps N] ΑΡΧΕΙΟ\n"
+    "  kalmira-cli run [--full-evaluation] [--margin N] [--max-steps N] [--max-memory MB] ΑΡΧΕΙΟ\n"
     "      Μεταγλωττίζει και εκτελεί το πρόγραμμα. Κάθε τιμή που ζητά η «Διάβασε» διαβάζεται\n"
     "      από μία γραμμή της τυπικής εισόδου· ό,τι γράφει η «Γράψε» βγαίνει στην τυπική έξοδο.\n"
     "\n"
@@ -27,23 +31,40 @@ const char* const Xrnsn =
     "  --full-evaluation  πλήρης αποτίμηση των λογικών εκφράσεων με «ή» και «και»\n"
     "  --margin N         η στήλη όπου τελειώνουν τα σχόλια στο τέλος των γραμμών (50 έως 200, αρχικά 64)\n"
     "  --max-steps N      σταματά την εκτέλεση που χρειάζεται περισσότερα από N βήματα\n"
+    "  --max-memory MB    η μνήμη που επιτρέπεται για τις τιμές του προγράμματος, δηλαδή τους πίνακες\n"
+    "                     και τα αλφαριθμητικά του (1 έως 1048576, αρχικά 1024)· ένας πίνακας που δεν\n"
+    "                     χωράει είναι λάθος μεταγλώττισης, ένα αλφαριθμητικό σφάλμα εκτέλεσης\n"
     "  --help             τυπώνει αυτές τις οδηγίες\n"
     "\n"
     "Κωδικοί εξόδου: 0 επιτυχία, 1 λάθος μεταγλώττισης, 2 σφάλμα εκτέλεσης, 3 τερματισμός από τον\n"
-    "χρήστη (τέλος της εισόδου), 4 λάθος αρχείου ή παραμέτρων, 5 όριο βημάτων.\n";
+    "χρήστη (τέλος της εισόδου), 4 λάθος αρχείου ή παραμέτρων, 5 όριο βημάτων, 6 έλλειψη μνήμης.\n"
+    "Ένα αρχείο μεγαλύτερο από 8 MB δεν διαβάζεται (4). Όταν η μνήμη, του συστήματος ή όση ορίζει η\n"
+    "--max-memory, δεν φτάνει για τη μεταγλώττιση, αυτό είναι λάθος μεταγλώττισης (1)· όταν δεν\n"
+    "φτάνει για την εκτέλεση, σφάλμα εκτέλεσης (2)· όταν δεν φτάνει για το ίδιο το διάβασμα του\n"
+    "αρχείου ή το γράψιμο του κειμένου, ο κωδικός είναι 6.\n";
+
+static_assert(MegistoMegethosProgrammatos == 8 * 1024 * 1024, "the help names the largest program file");
 
 struct TParametroi {
     bool ektelesn = false;
     bool plnrnsApotimnsn = false;
     int peri8wrio = 64;
     long long megistaBnmata = -1;
+    long long megistnMnmn = ArxikoOrioMnmns / (1024 * 1024);  // MB
     QString arxeio;
 };
 
-// A CR LF inside a message is written as one line break.
-std::string Grammes(const std::u16string& keimevo)
+// Writes a text line by line, each CR LF as one line break, without a whole copy of it.
+void GrapseGrammes(std::ostream& e3odos, std::u16string_view keimevo)
 {
-    return SeUtf8(AvtikatastasnOlwv(keimevo, u"\r\n", u"\n"));
+    while (!keimevo.empty()) {
+        const std::size_t telos = keimevo.find(u"\r\n");
+        e3odos << SeUtf8(keimevo.substr(0, telos));
+        if (telos == std::u16string_view::npos)
+            break;
+        e3odos << '\n';
+        keimevo.remove_prefix(telos + 2);
+    }
 }
 
 bool Ari8mos(const QString& keimevo, long long elaxisto, long long megisto, long long& timn)
@@ -85,6 +106,11 @@ bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, st
                     return la8os("ο μέγιστος αριθμός βημάτων πρέπει να είναι μη αρνητικός ακέραιος");
                 parametroi.megistaBnmata = timn;
             }
+        } else if (orisma == u"--max-memory") {
+            if (i + 1 >= orismata.size())
+                return la8os("η επιλογή «--max-memory» θέλει έναν αριθμό");
+            if (!Ari8mos(orismata[++i], 1, 1048576, parametroi.megistnMnmn))
+                return la8os("η μνήμη πρέπει να είναι ακέραιος αριθμός MB από 1 έως 1048576");
         } else if (orisma.startsWith(u"--")) {
             return la8os("άγνωστη επιλογή «" + orisma.toStdString() + "»");
         } else if (parametroi.arxeio.isEmpty()) {
@@ -98,9 +124,7 @@ bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, st
     return true;
 }
 
-}  // namespace
-
-int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
+int Ektelesn(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
 {
     if (orismata.size() == 1 && (orismata[0] == u"--help" || orismata[0] == u"-h")) {
         e3odos << Xrnsn << '\n' << XrnsnElegxou;
@@ -112,6 +136,7 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
     if (!DiabaseParametrous(orismata, parametroi, la8n))
         return ke3La8osArxeiouNParametrwv;
 
+    OriseOrioMnmns(parametroi.megistnMnmn * 1024 * 1024);
     QString keimevo, la8os;
     if (!DiabaseArxeioProgrammatos(parametroi.arxeio, keimevo, la8os)) {
         la8n << "kalmira-cli: " << la8os.toStdString() << "\n";
@@ -138,14 +163,16 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
 
     TProgramma programma(diabase, grace);
     std::u16string pnyh = keimevo.toStdU16String();
+    keimevo = QString();
     if (!programma.Metaglwttisn(pnyh, parametroi.peri8wrio)) {
         const TThesnLa8ous& thesn = programma.ThesnLa8ous();
-        la8n << arxeio << ':' << thesn.Grammn + 1 << ':' << thesn.Stnln + 1 << ": " << SeUtf8(programma.EidosLa8ous()) << '\n'
-             << Grammes(programma.MnvumaLa8ous()) << '\n';
+        la8n << arxeio << ':' << thesn.Grammn + 1 << ':' << thesn.Stnln + 1 << ": " << SeUtf8(programma.EidosLa8ous()) << '\n';
+        GrapseGrammes(la8n, programma.MnvumaLa8ous());
+        la8n << '\n';
         return ke3La8osMetaglwttisns;
     }
     if (!parametroi.ektelesn) {
-        e3odos << Grammes(pnyh);
+        GrapseGrammes(e3odos, pnyh);
         return ke3Epituxia;
     }
 
@@ -169,7 +196,9 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
         mnvuma = e.Mnvuma();
     }
     if (sfalma) {
-        e3odos << "Σφάλμα εκτέλεσης!\n" << Grammes(mnvuma) << '\n';
+        e3odos << "Σφάλμα εκτέλεσης!\n";
+        GrapseGrammes(e3odos, mnvuma);
+        e3odos << '\n';
         e3odos.flush();
         la8n << arxeio << ':' << programma.TrexousaGrammn() + 1 << ": Σφάλμα εκτέλεσης - η εκτέλεση του προγράμματος τερματίστηκε\n";
         return ke3La8osEktelesns;
@@ -180,6 +209,22 @@ int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostre
         return ke3OrioBnmatwv;
     }
     return ke3Epituxia;
+}
+
+}  // namespace
+
+int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
+{
+    // The compile and the run report their own lack of memory; this is the runner's, while it
+    // reads the file or writes the regenerated text.
+    try {
+        return Ektelesn(orismata, eisodos, e3odos, la8n, termatiko);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    e3odos.flush();
+    la8n << "kalmira-cli: Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εργασία\n";
+    return ke3EleipsnMnmns;
 }
 
 }  // namespace kalmira

@@ -16,6 +16,7 @@ enum TKwdikosE3odou : int {
     ke3Termatismos = 3,
     ke3La8osArxeiouNParametrwv = 4,
     ke3OrioBnmatwv = 5,
+    ke3EleipsnMnmns = 6,  // the runner itself ran out of memory (reading or writing a program)
 };
 
 // Runs the command line `orismata` (without the program's own name). `termatiko` says whether

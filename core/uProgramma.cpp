@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "front/uLa8os.h"
@@ -39,42 +40,55 @@ int TEvtoln::Pros8eseKwdika(std::u16string_view keimevo, TEpilognGrammns epilogn
     return grammn;
 }
 
+void TPivakasEvtolwv::NeaGrammn()
+{
+    if (grammes_ > 0)
+        keimevo_ += u"\r\n";
+    ar3nGrammns_ = keimevo_.size();
+    ++grammes_;
+}
+
 int TPivakasEvtolwv::Ekpompn(std::u16string_view keimevo, TTroposGrammns tropos)
 {
     if (tropos == tgSuvexeia) {
-        if (Grammes.empty())
-            Grammes.emplace_back(keimevo);
-        else
-            Grammes.back() += keimevo;
+        if (grammes_ == 0)
+            NeaGrammn();
+        keimevo_ += keimevo;
     } else if (tropos == tgSxolio || (!keimevo.empty() && keimevo[0] == u'!')) {
         EkkremnSxolia.push_back({tropos, std::u16string(keimevo)});
     } else {
+        // Blanks that end a comment at the margin.
+        auto keva = [this](int plnr8os) { keimevo_.append(plnr8os > 0 ? static_cast<std::size_t>(plnr8os) : 0, u' '); };
         std::size_t i = 0;
         // A trailing comment ends at the margin: on the last line if it fits, else on a line below.
         if (!EkkremnSxolia.empty() && EkkremnSxolia[0].Tropos == tgSxolio) {
             const std::u16string& sxolio = EkkremnSxolia[0].Keimevo;
-            int n = Grammes.empty() ? 0 : static_cast<int>(Grammes.back().size());
+            int n = grammes_ == 0 ? 0 : static_cast<int>(keimevo_.size() - ar3nGrammns_);
             int m = static_cast<int>(sxolio.size());
             if (n + m <= De3iPeri8wrio) {
-                if (Grammes.empty())
-                    Grammes.emplace_back();
-                Grammes.back() += Keva(De3iPeri8wrio - n - m) + sxolio;
+                if (grammes_ == 0)
+                    NeaGrammn();
+                keva(De3iPeri8wrio - n - m);
             } else {
-                Grammes.push_back(Keva(De3iPeri8wrio - m) + sxolio);
+                NeaGrammn();
+                keva(De3iPeri8wrio - m);
             }
+            keimevo_ += sxolio;
             i = 1;
         }
         for (; i < EkkremnSxolia.size(); ++i) {
             const TEkkremesSxolio& sxolio = EkkremnSxolia[i];
-            if (sxolio.Tropos == tgNea)
-                Grammes.push_back(sxolio.Keimevo);
-            else
-                Grammes.push_back(Keva(De3iPeri8wrio - static_cast<int>(sxolio.Keimevo.size())) + sxolio.Keimevo);
+            NeaGrammn();
+            if (sxolio.Tropos != tgNea)
+                keva(De3iPeri8wrio - static_cast<int>(sxolio.Keimevo.size()));
+            keimevo_ += sxolio.Keimevo;
         }
         EkkremnSxolia.clear();
-        Grammes.push_back(Keva(2 * Ba8os) + std::u16string(keimevo));
+        NeaGrammn();
+        keimevo_.append(static_cast<std::size_t>(2 * std::max(Ba8os, 0)), u' ');
+        keimevo_ += keimevo;
     }
-    return static_cast<int>(Grammes.size());
+    return grammes_;
 }
 
 TEvtoln* TPivakasEvtolwv::Pros8nkn(std::unique_ptr<TEvtoln> evtoln)
@@ -119,17 +133,14 @@ int TPivakasEvtolwv::Bnma()
     return Trexousa ? Trexousa->Grammn : 0;
 }
 
-std::u16string TPivakasEvtolwv::Keimevo() const
+std::u16string TPivakasEvtolwv::PareKeimevo()
 {
-    std::size_t mhkos = 0;
-    for (const auto& grammn : Grammes)
-        mhkos += grammn.size() + 2;
-    std::u16string keimevo;
-    keimevo.reserve(mhkos);
-    for (const auto& grammn : Grammes) {
-        keimevo += grammn;
-        keimevo += u"\r\n";
-    }
+    if (grammes_ > 0)
+        keimevo_ += u"\r\n";
+    std::u16string keimevo = std::move(keimevo_);
+    keimevo_.clear();
+    grammes_ = 0;
+    ar3nGrammns_ = 0;
     return keimevo;
 }
 
@@ -241,12 +252,6 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
     if (metaglwttisnZntn8nke_)
         La8osXrnsns("δεύτερη μεταγλώττιση του ίδιου προγράμματος (Metaglwttisn)");
     metaglwttisnZntn8nke_ = true;
-    evtoles_ = std::make_unique<TPivakasEvtolwv>(de3iPeri8wrio);
-    pnyh = MetatropnTelestwv(pnyh);
-    TPivakasEvtolwv* evtoles = evtoles_.get();
-    lektikos_ = std::make_unique<TLektikosAvalutns>(
-        pnyh, [evtoles](const std::u16string& sxolio, TTroposGrammns tropos) { evtoles->Ekpompn(sxolio, tropos); });
-    sarwtns_ = std::make_unique<TSarwtnsEkfrasewv>(*lektikos_, *avagvwristika_);
 
     auto epafn = [](std::u16string mnvuma) {
         mnvuma += u"\r\n";
@@ -254,12 +259,23 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
         mnvuma += DieuQvvsnEpikoivwvias;
         return mnvuma;
     };
+    auto eleipsnMnmns = [this] {
+        eidosLa8ous_ = u"Έλλειψη μνήμης κατά την μεταγλώττιση του προγράμματος";
+        mnvumaLa8ous_ = u"Δεν υπάρχει αρκετή μνήμη για να μεταγλωττιστεί το πρόγραμμα";
+    };
+    // Whatever fails, from the normalisation of the operators and the analyzer's copy of the text
+    // to the last statement, ends as an error of the compile.
     try {
+        MetatropnTelestwvSeThesn(pnyh);
+        evtoles_ = std::make_unique<TPivakasEvtolwv>(de3iPeri8wrio);
+        TPivakasEvtolwv* evtoles = evtoles_.get();
+        lektikos_ = std::make_unique<TLektikosAvalutns>(
+            pnyh, [evtoles](const std::u16string& sxolio, TTroposGrammns tropos) { evtoles->Ekpompn(sxolio, tropos); });
+        sarwtns_ = std::make_unique<TSarwtnsEkfrasewv>(*lektikos_, *avagvwristika_);
         KataskeuaseEvtoles();
         keimevoMetaToTelos_ = KeimevoMetaTnvLe3n(pnyh, thesnTelous_);
-        pnyh = evtoles_->Keimevo();
+        pnyh = evtoles_->PareKeimevo();
         metaglwttistnke_ = true;
-        return true;
     } catch (const ELektikoLa8os& e) {
         eidosLa8ous_ = u"Λεκτικό λάθος κατά την μεταγλώττιση του προγράμματος";
         mnvumaLa8ous_ = e.Mnvuma();
@@ -269,19 +285,29 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
     } catch (const ELa8osMou& e) {
         eidosLa8ous_ = u"Εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά την μεταγλώττιση";
         mnvumaLa8ous_ = epafn(e.Mnvuma());
+    } catch (const EEleipsnMnmns& e) {
+        eleipsnMnmns();
+        mnvumaLa8ous_ = e.Mnvuma();
     } catch (const ELa8osKalmiras& e) {
         eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
         mnvumaLa8ous_ = epafn(e.Mnvuma());
     } catch (const std::bad_alloc&) {
-        eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
-        mnvumaLa8ous_ = epafn(u"Δεν υπάρχει αρκετή μνήμη");
+        eleipsnMnmns();
+    } catch (const std::length_error&) {
+        eleipsnMnmns();
     } catch (const std::exception& e) {
         eidosLa8ous_ = u"Άγνωστο εσωτερικό λάθος του διερμηνευτή της Καλμίρας κατά τη μεταγλώττιση";
         mnvumaLa8ous_ = epafn(ApoUtf8(e.what()));
     }
-    snmeioLa8ous_ = lektikos_->Ar3nLe3ns();
-    thesnLa8ous_ = ThesnSeKeimevo(pnyh, snmeioLa8ous_);
-    return false;
+    if (!metaglwttistnke_) {
+        snmeioLa8ous_ = lektikos_ ? lektikos_->Ar3nLe3ns() : 1;
+        thesnLa8ous_ = ThesnSeKeimevo(pnyh, snmeioLa8ous_);
+        evtoles_.reset();  // a program that failed to compile never runs
+    }
+    // The analyzer, with its copy of the text, and the parser serve only the compile.
+    sarwtns_.reset();
+    lektikos_.reset();
+    return metaglwttistnke_;
 }
 
 void TProgramma::KataskeuaseEvtoles()
@@ -350,6 +376,8 @@ void TProgramma::TelosAkurouBnmatos(TEvtoln* apotuxnmevn)
     } catch (const ELa8osKalmiras&) {
         throw;
     } catch (const std::bad_alloc&) {
+        throw ELa8osEktelesns(u"Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εκτέλεση του προγράμματος");
+    } catch (const std::length_error&) {
         throw ELa8osEktelesns(u"Δεν υπάρχει αρκετή μνήμη για να συνεχιστεί η εκτέλεση του προγράμματος");
     } catch (const std::exception& e) {
         throw ELa8osEktelesns(ApoUtf8(e.what()));
@@ -538,6 +566,21 @@ static std::vector<std::pair<std::int32_t, std::int32_t>> DiabaseOriaPivaka(TPla
     return oria;
 }
 
+// An array's elements are allocated as it is declared: one that does not fit in the memory budget
+// of values, or in the machine's memory, is refused by name.
+static std::unique_ptr<TMetablntnPivakas> DnmiourgiaPivaka(const std::u16string& ovoma, TTuposDedomevwv tupos,
+                                                          const std::vector<std::pair<std::int32_t, std::int32_t>>& oria)
+{
+    try {
+        return std::make_unique<TMetablntnPivakas>(ovoma, tupos, oria);
+    } catch (const EEleipsnMnmns&) {
+        throw ESuvtaktikoLa8os(Morfh(u"Ο πίνακας «%s» χρειάζεται περισσότερη μνήμη από όση απομένει από τα %d MB που επιτρέπονται για τις τιμές του προγράμματος",
+                                    {ovoma, Ari8mos(OrioMnmns() / (1024 * 1024))}));
+    } catch (const std::bad_alloc&) {
+        throw ESuvtaktikoLa8os(Morfh(u"Δεν υπάρχει αρκετή μνήμη για τον πίνακα «%s»", {ovoma}));
+    }
+}
+
 // Variables -> "Μεταβλητές" type ":" name { "," name } { type ":" name { "," name } }
 //              name -> identifier [ "[" bounds "]" ]
 void TEvtolnMetablntes::Kataskeuase(TPlaisioMetaglwttisns& p)
@@ -568,8 +611,8 @@ void TEvtolnMetablntes::Kataskeuase(TPlaisioMetaglwttisns& p)
                 evtoln->Pros8eseKwdika(u"[", egSuvexeia, p.Evtoles);
                 auto oria = DiabaseOriaPivaka(p, *evtoln, ovoma);
                 evtoln->Pros8eseKwdika(u"]", egSuvexeia, p.Evtoles);
+                p.Avagvwristika.Add(DnmiourgiaPivaka(ovoma, tupos, oria));  // on its "]", for the error's place
                 p.Epomevn();
-                p.Avagvwristika.Add(std::make_unique<TMetablntnPivakas>(std::move(ovoma), tupos, oria));
             }
             if (p.Eidos() != lxKomma)
                 break;

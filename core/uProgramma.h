@@ -110,7 +110,8 @@ public:
 
     // Compiles the source, once per object. True: the source now holds the regenerated text.
     // False: it holds the operator-normalised text, and EidosLa8ous, MnvumaLa8ous and ThesnLa8ous
-    // say what went wrong and where.
+    // say what went wrong and where; running out of memory, the machine's or the budget of values
+    // (OrioMnmns, which the arrays take from as they are declared), is such an error too.
     bool Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio);
     const std::u16string& EidosLa8ous() const { return eidosLa8ous_; }    // the heading, for the status bar
     const std::u16string& MnvumaLa8ous() const { return mnvumaLa8ous_; }  // the message; CR LF between its lines
@@ -129,7 +130,8 @@ public:
     // program has ended. With no run in progress the step begins one: every variable becomes empty
     // and the step passes the heading, so the first line reported is the first statement's. A
     // run-time error propagates as ELa8osKalmiras (anything else that fails is reported as an
-    // ELa8osEktelesns) and leaves the failing statement current.
+    // ELa8osEktelesns; values that would pass the memory budget as EEleipsnMnmns) and leaves the
+    // failing statement current.
     int EpomevoBnma();
     // Executes up to `megistaBnmata` steps back to back, exactly as many single steps would, and
     // stops early after the step that ends the program. Run-time errors propagate as from
@@ -254,16 +256,29 @@ public:
     TEvtoln* Kleisimo();
     void Epavafora();
     int Bnma();
-    std::u16string Keimevo() const;
+    // Hands over the regenerated text, every line followed by CR LF; the table keeps none of it.
+    std::u16string PareKeimevo();
 
     std::vector<TEkkremesSxolio> EkkremnSxolia;
     const int De3iPeri8wrio;
-    std::vector<std::u16string> Grammes;
     std::vector<std::unique_ptr<TEvtoln>> Lista;
     std::vector<TEvtoln*> Stoiba;
     TEvtoln* Trexousa = nullptr;
     int Ba8os = 0;
+
+private:
+    void NeaGrammn();
+
+    // The regenerated text is kept once, as it will be handed over: the lines so far joined by
+    // CR LF, the last one without its line break yet.
+    std::u16string keimevo_;
+    std::size_t ar3nGrammns_ = 0;  // where the last line starts
+    int grammes_ = 0;
 };
+
+// How many blocks may be open at once, Αρχή included: far beyond any program a pupil writes, and
+// low enough that the blanks of the indentation stay a small multiple of the text.
+inline constexpr int MegistoBa8osEvtolwv = 100;
 
 // What the statements read while compiling. Every statement class has a static Kataskeuase(p)
 // that starts on the statement's first token, reads its tokens, builds the statement, writes its
@@ -282,6 +297,9 @@ struct TPlaisioMetaglwttisns {
 
 // The condition of Αν, αλλιώς_αν, Όσο and Μέχρις_ότου: an expression that must be boolean.
 std::unique_ptr<TEkfrasn> DiabaseSuv8nknEvtolns(TPlaisioMetaglwttisns& p);
+// Refuses a statement that would open one block more than MegistoBa8osEvtolwv; called on the
+// statement's first token, so that the error points at it.
+void ElegxosBa8ous(const TPlaisioMetaglwttisns& p);
 // A closing or continuing word that does not match the innermost open statement.
 [[noreturn]] void DevEpitrepetai(std::u16string_view le3n, const TEvtoln* kleismevn);
 // Closes the innermost block for a continuing or closing word: pops it, starts the word's line one

@@ -70,7 +70,10 @@ struct TAlfari8mntiko {
     {
         std::u16string proswrino;
         const std::u16string& s = e.Alfari8mntiko(proswrino);
-        return &s == &proswrino ? std::move(proswrino) : s;
+        if (&s == &proswrino)
+            return proswrino;
+        ElegxosMnmnsAlfari8mntikou(s.size());
+        return s;
     }
     static void Apo8nkeusn(TTimn& t, std::u16string&& v) { t.OriseAlfari8mntiko(std::move(v)); }
     static void Thesn(TTimn& t, const TEkfrasn& e)
@@ -94,8 +97,7 @@ public:
     {
         TTimn& topos = const_cast<TTimn&>(metablntn_.Anagvwsn());  // the left operand is read first
         std::u16string proswrino;
-        const std::u16string& pros8nkn = de3ios_.Alfari8mntiko(proswrino);
-        topos.Alfari8mntiko().append(pros8nkn);
+        topos.Pros8eseAlfari8mntiko(de3ios_.Alfari8mntiko(proswrino));
         return Epomevn;
     }
 
@@ -320,7 +322,9 @@ int DiabasePragmatiko(std::u16string_view keimevo, double& timn)
     if (i < keimevo.size() && (keimevo[i] == u'+' || keimevo[i] == u'-'))
         arnntikos = keimevo[i++] == u'-';
     std::size_t psnfia = 0;
-    int ek8etnsMeTnTeleia = 0;  // the decimal exponent of the first significant digit, roughly
+    // The order of magnitude of the digits: they make a number below 10 to this, and at least a
+    // tenth of that.
+    std::int64_t ta3n = 0;
     bool snmavtiko = false, teleia = false;
     for (; i < keimevo.size(); ++i) {
         char16_t c = keimevo[i];
@@ -329,9 +333,9 @@ int DiabasePragmatiko(std::u16string_view keimevo, double& timn)
             if (c != u'0')
                 snmavtiko = true;
             if (!teleia && snmavtiko)
-                ++ek8etnsMeTnTeleia;
+                ++ta3n;
             else if (teleia && !snmavtiko)
-                --ek8etnsMeTnTeleia;
+                --ta3n;
         } else if (c == u'.' && !teleia) {
             teleia = true;
         } else {
@@ -341,36 +345,49 @@ int DiabasePragmatiko(std::u16string_view keimevo, double& timn)
     }
     if (psnfia == 0)
         return 0;
+    // The exponent saturates: past a quadrillion no number of digits that fits in memory can bring
+    // the value back into the range of a double, so the rest of its digits only need checking.
+    constexpr std::int64_t KorosEk8etn = 1'000'000'000'000'000;
+    std::int64_t ek8etns = 0;
     if (i < keimevo.size() && (keimevo[i] == u'E' || keimevo[i] == u'e')) {
-        ascii += 'e';
         ++i;
+        bool arnntikosEk8etns = false;
         if (i < keimevo.size() && (keimevo[i] == u'+' || keimevo[i] == u'-'))
-            ascii += static_cast<char>(keimevo[i++]);
+            arnntikosEk8etns = keimevo[i++] == u'-';
         std::size_t ek8etikaPsnfia = 0;
         for (; i < keimevo.size() && keimevo[i] >= u'0' && keimevo[i] <= u'9'; ++i, ++ek8etikaPsnfia)
-            ascii += static_cast<char>(keimevo[i]);
+            if (ek8etns < KorosEk8etn)
+                ek8etns = ek8etns * 10 + (keimevo[i] - u'0');
         if (ek8etikaPsnfia == 0)
             return 0;
+        if (arnntikosEk8etns)
+            ek8etns = -ek8etns;
     }
     if (i != keimevo.size())
         return 0;
+    // Zero whatever its exponent; otherwise an order of magnitude far outside the range of a double
+    // (1.8E308 to 4.9E-324) decides without converting.
+    const double mndev = arnntikos ? -0.0 : 0.0;
+    const std::int64_t ta3nTimns = ta3n + ek8etns;
+    if (!snmavtiko || ta3nTimns < -400) {
+        timn = mndev;
+        return 1;
+    }
+    if (ta3nTimns > 400)
+        return -1;
+    ascii += 'e';
+    ascii += std::to_string(ek8etns);
     double apotelesma = 0;
     auto [telos, la8os] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), apotelesma);
-    if (telos != ascii.data() + ascii.size() && la8os == std::errc())
-        return 0;
     if (la8os == std::errc::result_out_of_range) {
-        // Either beyond the largest double or closer to zero than the smallest: tell them apart by
-        // the order of magnitude of the written number.
-        long long ek8etns = 0;
-        std::size_t e = ascii.find('e');
-        if (e != std::string::npos)
-            std::from_chars(ascii.data() + e + 1 + (ascii[e + 1] == '+' ? 1 : 0), ascii.data() + ascii.size(), ek8etns);
-        if (snmavtiko && ek8etnsMeTnTeleia + ek8etns > 0)
+        // Beyond the largest double or closer to zero than the smallest.
+        if (ta3nTimns > 0)
             return -1;
-        apotelesma = 0.0;
-    } else if (la8os != std::errc()) {
-        return 0;
+        timn = mndev;
+        return 1;
     }
+    if (la8os != std::errc() || telos != ascii.data() + ascii.size())
+        return 0;
     timn = arnntikos ? -apotelesma : apotelesma;
     return 1;
 }
@@ -452,7 +469,12 @@ TEvtoln* TEvtolnGrace::Ektelesn()
         case tdLogikos: grammn += stoixeio->Logikos() ? u"Αληθής" : u"Ψευδής"; break;
         case tdAkeraios: grammn += Ari8mos(stoixeio->Akeraios()); break;
         case tdPragmatikos: grammn += KeimevoPragmatikou(stoixeio->Pragmatikos()); break;
-        default: grammn += stoixeio->Alfari8mntiko(proswrino); break;
+        default: {
+            const std::u16string& s = stoixeio->Alfari8mntiko(proswrino);
+            ElegxosMnmnsAlfari8mntikou(grammn.size() + s.size());  // the line is a string too
+            grammn += s;
+            break;
+        }
         }
     }
     Xeiristes.Grace(grammn);

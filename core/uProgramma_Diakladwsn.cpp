@@ -18,6 +18,12 @@ std::unique_ptr<TEkfrasn> DiabaseSuv8nknEvtolns(TPlaisioMetaglwttisns& p)
     return suv8nkn;
 }
 
+void ElegxosBa8ous(const TPlaisioMetaglwttisns& p)
+{
+    if (p.Evtoles.Ba8os >= MegistoBa8osEvtolwv)
+        throw ESuvtaktikoLa8os(u"Το πρόγραμμα έχει πάρα πολλά εμφωλευμένα επίπεδα εντολών");
+}
+
 void DevEpitrepetai(std::u16string_view le3n, const TEvtoln* kleismevn)
 {
     throw ESuvtaktikoLa8os(Morfh(u"Δεν επιτρέπεται «%s» γιατί η τελευταία ανοιχτή εντολή είναι η «%s»",
@@ -62,6 +68,7 @@ static void Pros8eseKlado(TEvtolnAv& av, TEvtoln* teleutaia, TEvtoln& veos)
 // If -> "Αν" condition "τότε"
 void TEvtolnAv::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
+    ElegxosBa8ous(p);
     auto evtoln = std::make_unique<TEvtolnAv>();
     evtoln->Pros8eseKwdika(u"Αν", egAutomatn, p.Evtoles);
     p.Epomevn();
@@ -109,6 +116,7 @@ void TEvtolnTelosAv::Kataskeuase(TPlaisioMetaglwttisns& p)
 // Select -> "Επίλεξε" Expression Case
 void TEvtolnEpile3e::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
+    ElegxosBa8ous(p);
     auto evtoln = std::make_unique<TEvtolnEpile3e>();
     evtoln->Pros8eseKwdika(u"Επίλεξε", egAutomatn, p.Evtoles);
     p.Epomevn();

@@ -8,6 +8,7 @@ namespace kalmira {
 // While -> "Όσο" condition "επανάλαβε"
 void TEvtolnOso::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
+    ElegxosBa8ous(p);
     auto evtoln = std::make_unique<TEvtolnOso>();
     evtoln->Pros8eseKwdika(u"Όσο", egAutomatn, p.Evtoles);
     p.Epomevn();
@@ -34,6 +35,7 @@ void TEvtolnTelosEpavalncns::Kataskeuase(TPlaisioMetaglwttisns& p)
 // Repeat -> "Αρχή_επανάληψης"
 void TEvtolnArxnEpavalncns::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
+    ElegxosBa8ous(p);
     auto evtoln = std::make_unique<TEvtolnArxnEpavalncns>();
     evtoln->Pros8eseKwdika(u"Αρχή_επανάληψης", egAutomatn, p.Evtoles);
     p.Epomevn();
@@ -55,6 +57,7 @@ void TEvtolnMexrisOtou::Kataskeuase(TPlaisioMetaglwttisns& p)
 // The line compiles into two statements: the entry, then the increment and test.
 void TEvtolnGia::Kataskeuase(TPlaisioMetaglwttisns& p)
 {
+    ElegxosBa8ous(p);
     auto gia = std::make_unique<TEvtolnGia>();
     auto eisodos = std::make_unique<TEvtolnArxikopoinsnGia>(*gia);
     eisodos->Pros8eseKwdika(u"Για", egAutomatn, p.Evtoles);

@@ -4,6 +4,7 @@
 // node class specialised for its operator and operand tags; evaluating it does no type dispatch.
 // Nodes that the specialisations do not cover, and the upper part of long chains, use the generic
 // evaluation on whole values.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -213,8 +214,10 @@ TTimn EfarmognDuadiknsPra3ns(TTelestns telestns, TTuposDedomevwv tupos, const TT
     const bool akeraioi = a.Eidos() == TTimn::tmAkeraios && b.Eidos() == TTimn::tmAkeraios;
     switch (telestns) {
     case tlPros8esn:
-        if (a.Eidos() == TTimn::tmAlfari8mntiko)
+        if (a.Eidos() == TTimn::tmAlfari8mntiko) {
+            ElegxosMnmnsAlfari8mntikou(a.Alfari8mntiko().size() + b.Alfari8mntiko().size());
             return TTimn::ApoAlfari8mntiko(a.Alfari8mntiko() + b.Alfari8mntiko());
+        }
         if (akeraioi)
             return TTimn::ApoAkeraio(TPros8esn::Akeraia(a.Akeraios(), b.Akeraios()));
         return TTimn::ApoPragmatiko(TPros8esn::Pragmatika(a.SePragmatiko(), b.SePragmatiko()));
@@ -254,7 +257,10 @@ TTimn TEkfrasn::Timn() const
     case tdAlfari8mntikos: {
         std::u16string proswrino;
         const std::u16string& s = Alfari8mntiko(proswrino);
-        return TTimn::ApoAlfari8mntiko(&s == &proswrino ? std::move(proswrino) : s);
+        if (&s == &proswrino)
+            return TTimn::ApoAlfari8mntiko(std::move(proswrino));
+        ElegxosMnmnsAlfari8mntikou(s.size());
+        return TTimn::ApoAlfari8mntiko(s);
     }
     default: throw ELa8osMou(u"Άδειος τύπος δεδομένων στην TDuadiknPra3n.Timn. Γιατί δεν το έπιασε ο συντακτικός έλεγχος?");
     }
@@ -506,7 +512,9 @@ TTimn TDuadiknPra3n::Timn() const
     if (MhkosAlusidas <= MegistoAvadromikoMhkos)
         return Sunduasmos(*this, Aristeros->Timn());
     if (spovdulos_.empty()) {
-        for (const TEkfrasn* e = this; e->EidosKomvou == ekDuadikn; e = spovdulos_.back()->Aristeros.get())
+        // A concatenation of strings on the spine evaluates its own chain.
+        for (const TEkfrasn* e = this; e->EidosKomvou == ekDuadikn && e->Tupos != tdAlfari8mntikos;
+             e = spovdulos_.back()->Aristeros.get())
             spovdulos_.push_back(static_cast<const TDuadiknPra3n*>(e));
     }
     TTimn timn = spovdulos_.back()->Aristeros->Timn();
@@ -615,19 +623,78 @@ public:
     bool Logikos() const override { return Sugkrisn::f(Aristeros->Logikos(), De3ios->Logikos()); }
 };
 
+// A concatenation of strings. A chain of them (a + b + c + ..., which groups from the left) is
+// evaluated whole by its top node: every operand in order, then one buffer of the total length,
+// so that a long sum costs its length and not its length times its number of terms.
 class TSuvevwsn final : public TTupikos<TDuadiknPra3n> {
 public:
     using TTupikos::TTupikos;
-    const std::u16string& Alfari8mntiko(std::u16string& proswrino) const override
-    {
-        const std::u16string& a = Aristeros->Alfari8mntiko(proswrino);
-        if (&a != &proswrino)
-            proswrino = a;
-        std::u16string p;
-        proswrino += De3ios->Alfari8mntiko(p);
-        return proswrino;
-    }
+    const std::u16string& Alfari8mntiko(std::u16string& proswrino) const override;
+
+private:
+    void Sullogn() const;
+    void Suvdese(std::u16string* proswrina, const std::u16string** times, std::u16string& apotelesma) const;
+
+    // The chain's operands, leftmost first, gathered on the first evaluation, and how many of them
+    // are computed (parts in parentheses, conversions) rather than read from a stored string.
+    mutable std::vector<const TEkfrasn*> telesteoi_;
+    mutable std::size_t upologizomevoi_ = 0;
 };
+
+void TSuvevwsn::Sullogn() const
+{
+    std::size_t plnr8os = 1;
+    for (const TEkfrasn* e = this; const auto* s = dynamic_cast<const TSuvevwsn*>(e); e = s->Aristeros.get())
+        ++plnr8os;
+    telesteoi_.reserve(plnr8os);
+    const TEkfrasn* e = this;
+    for (; const auto* s = dynamic_cast<const TSuvevwsn*>(e); e = s->Aristeros.get())
+        telesteoi_.push_back(s->De3ios.get());
+    telesteoi_.push_back(e);
+    std::reverse(telesteoi_.begin(), telesteoi_.end());
+    for (const TEkfrasn* t : telesteoi_)
+        if (t->EidosKomvou != ekSta8era && t->EidosKomvou != ekOvomasmevnSta8era && t->EidosKomvou != ekAplnMetablntn &&
+            t->EidosKomvou != ekStoixeioPivaka)
+            ++upologizomevoi_;
+}
+
+// Stored strings are read in place; computed operands take the next of the buffers `proswrina`.
+void TSuvevwsn::Suvdese(std::u16string* proswrina, const std::u16string** times, std::u16string& apotelesma) const
+{
+    std::size_t mhkos = 0;
+    for (std::size_t i = 0; i < telesteoi_.size(); ++i) {
+        const TEkfrasn& t = *telesteoi_[i];
+        std::u16string& proswrino = *proswrina;
+        times[i] = &t.Alfari8mntiko(proswrino);
+        if (times[i] == &proswrino)
+            ++proswrina;
+        mhkos += times[i]->size();
+    }
+    ElegxosMnmnsAlfari8mntikou(mhkos);
+    std::u16string olo;
+    olo.reserve(mhkos);
+    for (std::size_t i = 0; i < telesteoi_.size(); ++i)
+        olo += *times[i];
+    apotelesma = std::move(olo);
+}
+
+const std::u16string& TSuvevwsn::Alfari8mntiko(std::u16string& proswrino) const
+{
+    if (telesteoi_.empty())
+        Sullogn();
+    constexpr std::size_t Liga = 8;  // chains this short keep their operands on the stack
+    if (telesteoi_.size() <= Liga) {
+        std::u16string proswrina[Liga + 1];
+        const std::u16string* times[Liga];
+        Suvdese(proswrina, times, proswrino);
+    } else {
+        // One spare buffer, for an operand that ignores the one it is given.
+        std::vector<std::u16string> proswrina(upologizomevoi_ + 1);
+        std::vector<const std::u16string*> times(telesteoi_.size());
+        Suvdese(proswrina.data(), times.data(), proswrino);
+    }
+    return proswrino;
+}
 
 // "ή" (Suzeu3n false) and "και" (Suzeu3n true), short-circuited unless full evaluation is on.
 template <bool Suzeu3n>
@@ -718,6 +785,9 @@ std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> ari
     else if (tupos == tdAkeraios && (t == tlPros8esn || t == tlAfairesn || t == tlPollaplasiasmos) && !(la && ra))
         tuposTimns = tdPragmatikos;
 
+    // The one operation on strings that yields a string, "+", evaluates its whole chain itself.
+    if (tupos == tdAlfari8mntikos)
+        return std::make_unique<TSuvevwsn>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
     // The upper part of a long chain keeps the generic node, whose evaluation walks the spine.
     if (MhkosAlusidasMe(*aristeros) > MegistoAvadromikoMhkos)
         return std::make_unique<TDuadiknPra3n>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
@@ -727,8 +797,6 @@ std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> ari
     case tlPros8esn:
     case tlAfairesn:
     case tlPollaplasiasmos:
-        if (tupos == tdAlfari8mntikos)
-            return std::make_unique<TSuvevwsn>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
         if (la && ra) {
             if (t == tlPros8esn)
                 return MeAkeraiousTelesteous<TAkeraia<TPros8esn>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);

@@ -33,8 +33,13 @@ class ESuvtaktikoLa8os final : public ELa8osKalmiras {
 };
 
 // Run-time errors: uninitialised variables, indices out of bounds, bad input, arithmetic faults.
-class ELa8osEktelesns final : public ELa8osKalmiras {
+class ELa8osEktelesns : public ELa8osKalmiras {
     using ELa8osKalmiras::ELa8osKalmiras;
+};
+
+// The run-time error of a program whose values would pass the memory budget (see OrioMnmns).
+class EEleipsnMnmns final : public ELa8osEktelesns {
+    using ELa8osEktelesns::ELa8osEktelesns;
 };
 
 // Internal errors: states the compile checks should have made impossible.

@@ -167,10 +167,39 @@ std::u16string AvtikatastasnOlwv(std::u16string_view keimevo, std::u16string_vie
 
 std::u16string MetatropnTelestwv(std::u16string_view keimevo)
 {
-    std::u16string apotelesma = AvtikatastasnOlwv(keimevo, u"<>", u"\u2260");
-    apotelesma = AvtikatastasnOlwv(apotelesma, u"<=", u"\u2264");
-    apotelesma = AvtikatastasnOlwv(apotelesma, u">=", u"\u2265");
-    return AvtikatastasnOlwv(apotelesma, u"<--", u"\u2190");
+    std::u16string apotelesma(keimevo);
+    MetatropnTelestwvSeThesn(apotelesma);
+    return apotelesma;
+}
+
+void MetatropnTelestwvSeThesn(std::u16string& keimevo) noexcept
+{
+    // One pass that tries the four in their order at each place: a match of a later one can
+    // neither start inside an earlier one's nor overlap one that starts after it.
+    const std::size_t n = keimevo.size();
+    std::size_t grafn = 0;
+    for (std::size_t i = 0; i < n;) {
+        const char16_t c = keimevo[i];
+        const char16_t epomevos = i + 1 < n ? keimevo[i + 1] : u'\0';
+        char16_t telestns = 0;
+        std::size_t mhkos = 0;
+        if (c == u'<' && epomevos == u'>')
+            telestns = u'\u2260', mhkos = 2;
+        else if (c == u'<' && epomevos == u'=')
+            telestns = u'\u2264', mhkos = 2;
+        else if (c == u'>' && epomevos == u'=')
+            telestns = u'\u2265', mhkos = 2;
+        else if (c == u'<' && epomevos == u'-' && i + 2 < n && keimevo[i + 2] == u'-')
+            telestns = u'\u2190', mhkos = 3;
+        if (mhkos > 0) {
+            keimevo[grafn++] = telestns;
+            i += mhkos;
+        } else {
+            keimevo[grafn++] = c;
+            ++i;
+        }
+    }
+    keimevo.resize(grafn);
 }
 
 // ---------------------------------------------------------------------------------------------

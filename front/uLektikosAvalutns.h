@@ -131,8 +131,11 @@ TEidosLe3ns BreSumbolo(std::u16string_view sumbolo);
 
 // Replaces every occurrence of `palio` in `keimevo` by `veo`, left to right, without overlaps.
 std::u16string AvtikatastasnOlwv(std::u16string_view keimevo, std::u16string_view palio, std::u16string_view veo);
-// Turns "<>", "<=", ">=" and "<--" into "≠", "≤", "≥" and "←" throughout the text.
+// Turns "<>", "<=", ">=" and "<--" into "≠", "≤", "≥" and "←" throughout the text, as four
+// replacements in this order would (no replacement makes or breaks another's match).
 std::u16string MetatropnTelestwv(std::u16string_view keimevo);
+// The same in the text itself, which only gets shorter: no allocation.
+void MetatropnTelestwvSeThesn(std::u16string& keimevo) noexcept;
 
 class TLektikosAvalutns {
 public:

@@ -1,5 +1,7 @@
 #include "uTimn.h"
 
+#include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 
@@ -10,30 +12,138 @@ namespace kalmira {
 static_assert(sizeof(TTimn) == 16, "a scalar value must fit in 16 bytes");
 
 // ---------------------------------------------------------------------------------------------
+// The memory budget
+
+namespace {
+
+// Like the library's other settings these serve one thread at a time: the count is read and
+// written back rather than added to atomically, which keeps strings cheap to grow.
+std::atomic<std::int64_t> orioMnmns{ArxikoOrioMnmns};
+std::atomic<std::int64_t> mnmnTimwv{0};
+
+void Pros8esn(std::int64_t bytes) noexcept
+{
+    mnmnTimwv.store(mnmnTimwv.load(std::memory_order_relaxed) + bytes, std::memory_order_relaxed);
+}
+
+constexpr std::int64_t MB = 1024 * 1024;
+
+[[noreturn]] void EleipsnMnmns()
+{
+    throw EEleipsnMnmns(Morfh(u"Το πρόγραμμα χρειάζεται περισσότερη μνήμη από τα %d MB που επιτρέπονται για τις τιμές του",
+                              {Ari8mos(orioMnmns.load(std::memory_order_relaxed) / MB)}));
+}
+
+bool Xwraei(std::int64_t bytes) noexcept
+{
+    return bytes <= orioMnmns.load(std::memory_order_relaxed) - mnmnTimwv.load(std::memory_order_relaxed);
+}
+
+// Takes `bytes` from the budget, or refuses them.
+void Xrewsn(std::int64_t bytes)
+{
+    if (!Xwraei(bytes))
+        EleipsnMnmns();
+    Pros8esn(bytes);
+}
+
+// Gives back what was taken, or corrects an estimate to what was allocated.
+void Pistwsn(std::int64_t bytes) noexcept { Pros8esn(-bytes); }
+
+// What a string held by a value takes: the object on the heap and its characters.
+std::int64_t Bytes(std::size_t xwritikotnta) noexcept
+{
+    return static_cast<std::int64_t>(sizeof(std::u16string) + xwritikotnta * sizeof(char16_t));
+}
+std::int64_t Bytes(const std::u16string& s) noexcept { return Bytes(s.capacity()); }
+
+// What an array's payload takes, its elements' strings aside.
+std::int64_t BytesPivaka(std::size_t plnr8os, std::size_t diastaseis) noexcept
+{
+    return static_cast<std::int64_t>(sizeof(TPivakasTimwv) + plnr8os * sizeof(TTimn) + diastaseis * sizeof(std::int32_t));
+}
+std::int64_t BytesPivaka(const TPivakasTimwv& p) noexcept { return BytesPivaka(p.Plnr8os(), p.AnwOria().size()); }
+
+// Makes a string on the heap with `ftiakse`, taking from the budget an estimate of its bytes
+// before and correcting it to its capacity after.
+template <class F>
+std::u16string* MeXrewsn(std::size_t xaraktnres, F ftiakse)
+{
+    const std::int64_t ektimnsn = Bytes(xaraktnres);
+    Xrewsn(ektimnsn);
+    std::u16string* s;
+    try {
+        s = ftiakse();
+    } catch (...) {
+        Pistwsn(ektimnsn);
+        throw;
+    }
+    Pistwsn(ektimnsn - Bytes(*s));
+    return s;
+}
+
+}  // namespace
+
+std::int64_t OrioMnmns() noexcept { return orioMnmns.load(std::memory_order_relaxed); }
+void OriseOrioMnmns(std::int64_t bytes) noexcept { orioMnmns.store(bytes, std::memory_order_relaxed); }
+std::int64_t MnmnTimwv() noexcept { return mnmnTimwv.load(std::memory_order_relaxed); }
+
+void ElegxosMnmnsAlfari8mntikou(std::size_t xaraktnres)
+{
+    if (!Xwraei(Bytes(xaraktnres)))
+        EleipsnMnmns();
+}
+
+// ---------------------------------------------------------------------------------------------
 // TTimn
 
 TTimn TTimn::ApoAlfari8mntiko(std::u16string timn)
 {
     TTimn t;
-    t.alfari8mntiko_ = new std::u16string(std::move(timn));
+    t.alfari8mntiko_ = MeXrewsn(timn.capacity(), [&] { return new std::u16string(std::move(timn)); });
     t.eidos_ = tmAlfari8mntiko;
     return t;
 }
 
 TTimn TTimn::Pivakas(const TDeiktes& anwOria)
 {
+    std::size_t plnr8os = 1;
+    for (std::int32_t orio : anwOria)
+        plnr8os *= static_cast<std::size_t>(orio);
+    const std::int64_t bytes = BytesPivaka(plnr8os, anwOria.size());
+    Xrewsn(bytes);
     TTimn t;
-    t.pivakas_ = new TPivakasTimwv(anwOria);
+    try {
+        t.pivakas_ = new TPivakasTimwv(anwOria);
+    } catch (...) {
+        Pistwsn(bytes);
+        throw;
+    }
     t.eidos_ = tmPivakas;
     return t;
 }
 
+// A deep copy of an array: its payload is taken from the budget here, its strings by their own copies.
+static TPivakasTimwv* AntigrafoPivaka(const TPivakasTimwv& pivakas)
+{
+    const std::int64_t bytes = BytesPivaka(pivakas);
+    Xrewsn(bytes);
+    try {
+        return new TPivakasTimwv(pivakas);
+    } catch (...) {
+        Pistwsn(bytes);
+        throw;
+    }
+}
+
 TTimn::TTimn(const TTimn& allo) : eidos_(allo.eidos_), akeraios_(allo.akeraios_)
 {
-    if (eidos_ == tmAlfari8mntiko)
-        alfari8mntiko_ = new std::u16string(*allo.alfari8mntiko_);
-    else if (eidos_ == tmPivakas)
-        pivakas_ = new TPivakasTimwv(*allo.pivakas_);
+    if (eidos_ == tmAlfari8mntiko) {
+        const std::u16string& s = *allo.alfari8mntiko_;
+        alfari8mntiko_ = MeXrewsn(s.size(), [&] { return new std::u16string(s); });
+    } else if (eidos_ == tmPivakas) {
+        pivakas_ = AntigrafoPivaka(*allo.pivakas_);
+    }
 }
 
 TTimn& TTimn::operator=(const TTimn& allo)
@@ -43,7 +153,7 @@ TTimn& TTimn::operator=(const TTimn& allo)
     if (allo.eidos_ == tmAlfari8mntiko) {
         OriseAlfari8mntiko(std::u16string_view(*allo.alfari8mntiko_));
     } else if (allo.eidos_ == tmPivakas) {
-        auto antigrafo = new TPivakasTimwv(*allo.pivakas_);
+        auto antigrafo = AntigrafoPivaka(*allo.pivakas_);
         Adeiasma();
         pivakas_ = antigrafo;
         eidos_ = tmPivakas;
@@ -68,19 +178,32 @@ TTimn& TTimn::operator=(TTimn&& allo) noexcept
 
 void TTimn::Apeleu8erwsn() noexcept
 {
-    if (eidos_ == tmAlfari8mntiko)
+    if (eidos_ == tmAlfari8mntiko) {
+        Pistwsn(Bytes(*alfari8mntiko_));
         delete alfari8mntiko_;
-    else if (eidos_ == tmPivakas)
+    } else if (eidos_ == tmPivakas) {
+        Pistwsn(BytesPivaka(*pivakas_));
         delete pivakas_;
+    }
 }
 
 void TTimn::OriseAlfari8mntiko(std::u16string_view timn)
 {
     if (eidos_ == tmAlfari8mntiko) {
-        alfari8mntiko_->assign(timn);  // keeps the buffer; safe when timn points into it
+        std::u16string& s = *alfari8mntiko_;
+        if (timn.size() <= s.capacity()) {
+            s.assign(timn);  // keeps the buffer; safe when timn points into it
+            return;
+        }
+        // A larger buffer of exactly this size, taken from the budget before it is made.
+        const std::int64_t prin = Bytes(s);
+        std::u16string* veo = MeXrewsn(timn.size(), [&] { return new std::u16string(timn); });
+        alfari8mntiko_ = veo;
+        Pistwsn(prin);
+        delete &s;
         return;
     }
-    auto veo = new std::u16string(timn);
+    auto veo = MeXrewsn(timn.size(), [&] { return new std::u16string(timn); });
     Adeiasma();
     alfari8mntiko_ = veo;
     eidos_ = tmAlfari8mntiko;
@@ -89,13 +212,51 @@ void TTimn::OriseAlfari8mntiko(std::u16string_view timn)
 void TTimn::OriseAlfari8mntiko(std::u16string&& timn)
 {
     if (eidos_ == tmAlfari8mntiko) {
-        *alfari8mntiko_ = std::move(timn);
+        // The buffers change hands: the budget follows the difference, and refuses a larger one.
+        std::u16string& s = *alfari8mntiko_;
+        const std::int64_t diafora = Bytes(timn) - Bytes(s);
+        if (diafora > 0)
+            Xrewsn(diafora);
+        const std::int64_t prin = Bytes(s) + std::max<std::int64_t>(diafora, 0);
+        s = std::move(timn);
+        Pistwsn(prin - Bytes(s));
         return;
     }
-    auto veo = new std::u16string(std::move(timn));
+    auto veo = MeXrewsn(timn.capacity(), [&] { return new std::u16string(std::move(timn)); });
     Adeiasma();
     alfari8mntiko_ = veo;
     eidos_ = tmAlfari8mntiko;
+}
+
+void TTimn::Pros8eseAlfari8mntiko(std::u16string_view timn)
+{
+    std::u16string& s = *alfari8mntiko_;
+    const std::size_t mhkos = s.size() + timn.size();
+    if (mhkos <= s.capacity()) {
+        s.append(timn);
+        return;
+    }
+    // The buffer doubles, so that appending again and again stays linear; near the end of the
+    // budget it takes what is left, and past it the append is refused. The new buffer is taken
+    // from the budget while the old one is still held, as both are until the characters move.
+    const std::int64_t prin = Bytes(s);
+    const std::int64_t diathesimo = OrioMnmns() - MnmnTimwv() - Bytes(std::size_t{0});
+    std::size_t xwritikotnta = std::max(mhkos, 2 * s.capacity());
+    if (diathesimo > 0 && xwritikotnta > static_cast<std::size_t>(diathesimo) / sizeof(char16_t))
+        xwritikotnta = std::max(mhkos, static_cast<std::size_t>(diathesimo) / sizeof(char16_t));
+    const std::int64_t veo = Bytes(xwritikotnta);
+    Xrewsn(veo);
+    try {
+        std::u16string megalutero;
+        megalutero.reserve(xwritikotnta);
+        megalutero += s;
+        megalutero += timn;
+        s.swap(megalutero);
+    } catch (...) {
+        Pistwsn(veo);
+        throw;
+    }
+    Pistwsn(prin + veo - Bytes(s));
 }
 
 [[noreturn]] static void AdunatnMetatropn(const TTimn& timn, TTuposDedomevwv tupos)

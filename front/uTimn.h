@@ -26,7 +26,9 @@ using TDeiktes = std::vector<std::int32_t>;
 class TPivakasTimwv;
 
 // A tagged run-time value with value semantics. Copying an integer, real or boolean never
-// allocates; a string or an array is copied deeply, so two variables never share a value.
+// allocates; a string or an array is copied deeply, so two variables never share a value. The
+// strings and arrays that values hold count against the memory budget (OrioMnmns): whatever would
+// pass it is refused with EEleipsnMnmns before it is allocated.
 class TTimn {
 public:
     enum TEidos : std::uint8_t {
@@ -62,7 +64,6 @@ public:
     double Pragmatikos() const noexcept { return pragmatikos_; }
     bool Logikos() const noexcept { return logikos_; }
     const std::u16string& Alfari8mntiko() const noexcept { return *alfari8mntiko_; }
-    std::u16string& Alfari8mntiko() noexcept { return *alfari8mntiko_; }
     // The integer payload in place, for loops that count in a variable; the tag must be integer.
     std::int64_t& AkeraiosTopos() noexcept { return akeraios_; }
     const TPivakasTimwv& Pivakas() const noexcept { return *pivakas_; }
@@ -74,6 +75,8 @@ public:
     void OriseLogiko(bool timn) noexcept { Adeiasma(); eidos_ = tmLogikos; logikos_ = timn; }
     void OriseAlfari8mntiko(std::u16string_view timn);
     void OriseAlfari8mntiko(std::u16string&& timn);
+    // Appends to the string in place; the tag must be string. `timn` may be part of it.
+    void Pros8eseAlfari8mntiko(std::u16string_view timn);
     void Adeiasma() noexcept { if (KatexeiMnmn()) Apeleu8erwsn(); eidos_ = tmKevo; }
 
     // Conversions. To integer: a real is rounded to the nearest integer, halves to even.
@@ -115,6 +118,20 @@ private:
     TDeiktes anwOria_;
     std::vector<TTimn> stoixeia_;
 };
+
+// The memory budget of values. The strings and arrays held by values, wherever they are, count
+// against one budget for the whole library, by the bytes they take as they are allocated and until
+// they are freed. Past it a value is refused before it is allocated, with EEleipsnMnmns: a program
+// that builds ever longer strings or declares ever more arrays meets a Greek error, never the
+// machine's swap.
+inline constexpr std::int64_t ArxikoOrioMnmns = std::int64_t{1024} * 1024 * 1024;
+std::int64_t OrioMnmns() noexcept;
+void OriseOrioMnmns(std::int64_t bytes) noexcept;
+// The bytes that values hold now.
+std::int64_t MnmnTimwv() noexcept;
+// Refuses with EEleipsnMnmns a string of that many characters that is about to be built outside a
+// value (a sum, a line of output) when it would not fit in what is left of the budget.
+void ElegxosMnmnsAlfari8mntikou(std::size_t xaraktnres);
 
 // The nearest integer, halves to even; fails beyond 64 bits (used by conversions and operations).
 std::int64_t StrogguleusnMeArtio(double timn);

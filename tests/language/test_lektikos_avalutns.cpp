@@ -283,4 +283,22 @@ TEST(Metatropn, OperatorsInTheirOrderEverywhere)
     EXPECT_EQ(U8(MetatropnTelestwv(u"x<<--1")), "x<←1");
     EXPECT_EQ(U8(MetatropnTelestwv(u"'<>' ! a<=b")), "'≠' ! a≤b");
     EXPECT_EQ(U8(MetatropnTelestwv(u"< > <- -")), "< > <- -");
+    // One pass gives what the four replacements one after another give, on every text of these
+    // characters up to six long.
+    const std::u16string xarakthres = u"<>=-a";
+    for (int mhkos = 0; mhkos <= 6; ++mhkos) {
+        int plnr8os = 1;
+        for (int i = 0; i < mhkos; ++i)
+            plnr8os *= 5;
+        for (int k = 0; k < plnr8os; ++k) {
+            std::u16string keimevo;
+            for (int i = 0, r = k; i < mhkos; ++i, r /= 5)
+                keimevo += xarakthres[r % 5];
+            std::u16string tesseris = AvtikatastasnOlwv(keimevo, u"<>", u"≠");
+            tesseris = AvtikatastasnOlwv(tesseris, u"<=", u"≤");
+            tesseris = AvtikatastasnOlwv(tesseris, u">=", u"≥");
+            tesseris = AvtikatastasnOlwv(tesseris, u"<--", u"←");
+            ASSERT_EQ(U8(MetatropnTelestwv(keimevo)), U8(tesseris)) << U8(keimevo);
+        }
+    }
 }

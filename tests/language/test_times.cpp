@@ -156,7 +156,7 @@ TEST(TimesAntigrafo, CopiesNeverShareStringsOrArrays)
 {
     TTimn a = TTimn::ApoAlfari8mntiko(u"αβ");
     TTimn b = a;
-    b.Alfari8mntiko() += u"γ";
+    b.Pros8eseAlfari8mntiko(u"γ");
     EXPECT_EQ(U8(a.Alfari8mntiko()), "αβ");
     EXPECT_EQ(U8(b.Alfari8mntiko()), "αβγ");
     TTimn c;
