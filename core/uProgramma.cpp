@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "front/uLa8os.h"
+#include "front/uSuggrafeas.h"
 
 namespace kalmira {
 
@@ -256,7 +257,7 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
     auto epafn = [](std::u16string mnvuma) {
         mnvuma += u"\r\n";
         mnvuma += GrammnEpikoivwvias;
-        mnvuma += DieuQvvsnEpikoivwvias;
+        mnvuma += EmailSuggrafea;
         return mnvuma;
     };
     auto eleipsnMnmns = [this] {

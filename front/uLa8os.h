@@ -47,9 +47,6 @@ class ELa8osMou final : public ELa8osKalmiras {
     using ELa8osKalmiras::ELa8osKalmiras;
 };
 
-// The address in the contact line of internal-error messages.
-inline constexpr std::u16string_view DieuQvvsnEpikoivwvias = u"kalmira-dev@lists.kalmira.gr";
-
 // Fills a message template: each "%s", "%d" or "%1s" is replaced by the next argument, in order.
 std::u16string Morfh(std::u16string_view protupo, std::initializer_list<std::u16string_view> orismata);
 

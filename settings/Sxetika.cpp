@@ -10,7 +10,7 @@
 #include <QStylePainter>
 #include <QVBoxLayout>
 
-#include "settings/Suggrafeas.h"
+#include "front/uSuggrafeas.h"
 
 namespace kalmira {
 
@@ -89,11 +89,11 @@ TabSxetika::TabSxetika(QWidget* parent, const QIcon& eikonidio) : QDialog(parent
     auto* lbEkdosn = new QLabel(QStringLiteral("Έκδοση 0,8 άλφα"), pnlKurioPlaisio);
     lbEkdosn->setObjectName(QStringLiteral("lbEkdosn"));
     auto* lblPveumatikaDikaiwmata = new QLabel(QStringLiteral("Πνευματικά δικαιώματα:"), pnlKurioPlaisio);
-    stxEMail_ = new TSundesmos(OvomaSuggrafea.toString() + u'\n' + EmailSuggrafea.toString(), pnlKurioPlaisio);
+    stxEMail_ = new TSundesmos(QStringView(OvomaSuggrafea).toString() + u'\n' + QStringView(EmailSuggrafea).toString(), pnlKurioPlaisio);
     stxEMail_->setObjectName(QStringLiteral("stxEMail"));
     connect(stxEMail_, &TSundesmos::OnClick, this, &TabSxetika::stxEMailClick);
     auto* lblAvavewmevesEkdoseis = new QLabel(QStringLiteral("Ανανεωμένες εκδόσεις:"), pnlKurioPlaisio);
-    stxSite_ = new TSundesmos(IstoselidaSuggrafea.toString(), pnlKurioPlaisio);
+    stxSite_ = new TSundesmos(QStringView(IstoselidaSuggrafea).toString(), pnlKurioPlaisio);
     stxSite_->setObjectName(QStringLiteral("stxSite"));
     connect(stxSite_, &TSundesmos::OnClick, this, &TabSxetika::stxSiteClick);
 
@@ -128,7 +128,7 @@ TabSxetika::TabSxetika(QWidget* parent, const QIcon& eikonidio) : QDialog(parent
 
 void TabSxetika::stxEMailClick()
 {
-    const QString evtoln = QStringLiteral("mailto:") + EmailSuggrafea.toString();
+    const QString evtoln = QStringLiteral("mailto:") + QStringView(EmailSuggrafea).toString();
     if (!AvoigmaDieu8uvsns(QUrl(evtoln)))
         EmfanisnMnvumatos(this, QStringLiteral("Δεν μπόρεσα να εκτελέσω την εντολή ") + evtoln);
 }

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "settings/Suggrafeas.h"
+#include "front/uSuggrafeas.h"
 #include "settings/Sxetika.h"
 
 using namespace kalmira;
