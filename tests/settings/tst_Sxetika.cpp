@@ -1,14 +1,12 @@
 // The about box: its texts and icon, its two links followed by mouse and keyboard, and the
-// messages when the platform cannot open them, in the program's own message box.
+// messages when the platform cannot open them.
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include "front/uSuggrafeas.h"
 #include "settings/Sxetika.h"
 
 using namespace kalmira;
@@ -34,11 +32,9 @@ class TestSxetika final : public QObject {
     Q_OBJECT
 private slots:
     void textsAndIcon();
-    void iconDefaultsToTheApplications();
     void linksOpenTheirAddresses();
     void failingOpenerShowsTheMessage_data();
     void failingOpenerShowsTheMessage();
-    void messageBoxIsCaptionedKalmira();
 };
 
 void TestSxetika::textsAndIcon()
@@ -47,36 +43,22 @@ void TestSxetika::textsAndIcon()
     QCOMPARE(fm.windowTitle(), QStringLiteral("Πληροφορίες για την εφαρμογή"));
     QCOMPARE(Stoixeio<QLabel>(fm, "lbOvomaProiovtos")->text(), QStringLiteral("Διερμηνευτής της Καλμίρας"));
     QCOMPARE(Stoixeio<QLabel>(fm, "lbEkdosn")->text(), QStringLiteral("Έκδοση 0,8 άλφα"));
-    QStringList labels;
-    for (const QLabel* label : fm.findChildren<QLabel*>())
-        labels << label->text();
-    QVERIFY(labels.contains(QStringLiteral("Πνευματικά δικαιώματα:")));
-    QVERIFY(labels.contains(QStringLiteral("Ανανεωμένες εκδόσεις:")));
-    QCOMPARE(Stoixeio<TSundesmos>(fm, "stxEMail")->text(),
-             QStringLiteral("Ομάδα ανάπτυξης της Καλμίρας\nkalmira@merovan.gr"));
+    QCOMPARE(Stoixeio<TSundesmos>(fm, "stxEMail")->text(), QStringLiteral("Ομάδα ανάπτυξης της Καλμίρας\nkalmira@merovan.gr"));
     QCOMPARE(Stoixeio<TSundesmos>(fm, "stxSite")->text(), QStringLiteral("https://merovan.gr/kalmira"));
     for (const char* ovoma : {"stxEMail", "stxSite"}) {
         const TSundesmos* link = Stoixeio<TSundesmos>(fm, ovoma);
         QVERIFY(link->font().underline());
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
-        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(link->focusPolicy(), Qt::StrongFocus);
     }
-    const QPushButton* ok = Stoixeio<QPushButton>(fm, "btEvta3ei");
-    QCOMPARE(ok->text(), QStringLiteral("Εντά&ξει"));
-    QVERIFY(ok->isDefault());
-    const QImage icon = Stoixeio<QLabel>(fm, "ProgramIcon")->pixmap().toImage();
-    QVERIFY(!icon.isNull());
-    QCOMPARE(icon.pixelColor(icon.width() / 2, icon.height() / 2), QColor(Qt::red));
-}
-
-void TestSxetika::iconDefaultsToTheApplications()
-{
+    QCOMPARE(Stoixeio<QPushButton>(fm, "btEvta3ei")->text(), QStringLiteral("Εντά&ξει"));
+    const auto xrwmaEikonidiou = [](const TabSxetika& t) {
+        const QImage icon = Stoixeio<QLabel>(t, "ProgramIcon")->pixmap().toImage();
+        return icon.isNull() ? QColor() : icon.pixelColor(icon.width() / 2, icon.height() / 2);
+    };
+    QCOMPARE(xrwmaEikonidiou(fm), QColor(Qt::red));
+    // Without an icon of its own, the box shows the application's.
     QApplication::setWindowIcon(Eikonidio(Qt::green));
-    TabSxetika fm;
-    const QImage icon = Stoixeio<QLabel>(fm, "ProgramIcon")->pixmap().toImage();
-    QVERIFY(!icon.isNull());
-    QCOMPARE(icon.pixelColor(icon.width() / 2, icon.height() / 2), QColor(Qt::green));
+    QCOMPARE(xrwmaEikonidiou(TabSxetika()), QColor(Qt::green));
     QApplication::setWindowIcon(QIcon());
 }
 
@@ -116,41 +98,29 @@ void TestSxetika::failingOpenerShowsTheMessage_data()
                               << QStringLiteral("Δεν μπόρεσα να ανοίξω την ιστοσελίδα https://merovan.gr/kalmira");
 }
 
+// The message reaches the user in a box over the about box, captioned "Καλμίρα", with a Greek button.
 void TestSxetika::failingOpenerShowsTheMessage()
 {
     QFETCH(QString, link);
     QFETCH(QString, message);
     TabSxetika fm;
-    QStringList messages;
-    QList<QWidget*> parents;
-    fm.AvoigmaDieu8uvsns = [](const QUrl&) { return false; };
-    fm.EmfanisnMnvumatos = [&](QWidget* parent, const QString& keimevo) {
-        parents << parent;
-        messages << keimevo;
-    };
-    QTest::mouseClick(fm.findChild<TSundesmos*>(link), Qt::LeftButton);
-    QCOMPARE(messages, QStringList{message});
-    QCOMPARE(parents, QList<QWidget*>{&fm});
-}
-
-// The message reaches the user in a box captioned "Καλμίρα" with a Greek button.
-void TestSxetika::messageBoxIsCaptionedKalmira()
-{
-    TabSxetika fm;
     fm.AvoigmaDieu8uvsns = [](const QUrl&) { return false; };
     fm.show();
+    QWidget* parent = nullptr;
     QString caption, text, button;
     QTimer::singleShot(0, &fm, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
+        parent = box->parentWidget();
         caption = box->windowTitle();
         text = box->text();
         button = box->buttons().value(0)->text();
         box->buttons().value(0)->click();
     });
-    fm.stxSiteClick();
+    QTest::mouseClick(fm.findChild<TSundesmos*>(link), Qt::LeftButton);
+    QCOMPARE(parent, &fm);
     QCOMPARE(caption, QStringLiteral("Καλμίρα"));
-    QCOMPARE(text, QStringLiteral("Δεν μπόρεσα να ανοίξω την ιστοσελίδα https://merovan.gr/kalmira"));
+    QCOMPARE(text, message);
     QCOMPARE(button, QStringLiteral("Εντάξει"));
 }
 

@@ -1,6 +1,5 @@
-// The colours dialog driven as the user drives it, while it is shown modally by its command, with
-// a stand-in main editor and highlighter and the user's settings store moved into a temporary
-// folder.
+// The colours dialog driven as the user drives it, shown modally by its command, with a stand-in
+// main editor and highlighter and the user's settings store in a temporary folder.
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -27,7 +26,6 @@ using namespace kalmira;
 namespace {
 
 constexpr TColor Kokkino = Rgb(0xFF, 0, 0);
-constexpr TColor Mple = Rgb(0, 0, 0xFF);
 constexpr TColor Leuko = Rgb(0xFF, 0xFF, 0xFF);
 constexpr int KeliKokkivou = 9;
 constexpr int KeliMple = 12;
@@ -142,18 +140,8 @@ bool TestXrwmata::Evtoln(const std::function<void()>& energeies, const char* kou
 
 void TestXrwmata::firstStartShowsTheWindowColours()
 {
-    // The main editor: the default table on the window colour, invalid characters black on red.
-    const THighlightAttributes* desmevmevn = kuriosXrwmatistns->MorfnDesmeumevwvLe3ewv();
-    QCOMPARE(desmevmevn->Background(), clWindow);
-    QCOMPARE(desmevmevn->Foreground(), Mple);
-    QCOMPARE(desmevmevn->Style(), TFontStyles(fsBold));
-    QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Background(), Kokkino);
-    QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Foreground(), Rgb(0, 0, 0));
-
+    // (The colours themselves, for the main editor and the dialog, are the highlighter tests'.)
     Evtoln([this] {
-        // The dialog's own highlighter shows invalid characters yellow on red.
-        QCOMPARE(fm->Xrwmatistns().MorfnAkurwv()->Foreground(), Rgb(0xFF, 0xFF, 0));
-        QCOMPARE(fm->Xrwmatistns().MorfnSxoliwv()->Background(), clWindow);
         // The sample: read-only, line 8 marked in the main editor's colours, its selection.
         TSyntaxEdit& deigma = fm->Deigma();
         QVERIFY(deigma.Options() & eoReadOnly);

@@ -1,14 +1,16 @@
-// Helpers of the window tests: a main window shown and active with its own settings store, and a
-// way to answer the modal dialogs it opens.
+// Helpers of the workbench tests: a main window shown and active with its own settings store, a
+// way to answer the modal dialogs it opens, program texts, and a small window around an editor.
 #pragma once
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -57,8 +59,6 @@ inline void Plnktrolognsn(TfmKalmira& para8uro, const QString& keimevo)
     QTest::keyClicks(StoxosPlnktrwv(para8uro), keimevo);
 }
 
-// Acts on the next modal dialog of type T as soon as it shows. The action runs inside the
-// dialog's own event loop and must close it.
 // The answers still waiting for their dialog.
 inline QList<QPointer<QTimer>>& Apavtnseis()
 {
@@ -81,6 +81,8 @@ inline int AnapavtnteesApavtnseis()
     return plnr8os;
 }
 
+// Acts on the next modal dialog of type T as soon as it shows. The action runs inside the
+// dialog's own event loop and must close it.
 template <class T>
 void OtavEmfanistei(std::function<void(T&)> energeia)
 {
@@ -141,5 +143,34 @@ inline QString Programma(const QStringList& swma, const QStringList& metablntes 
 
 inline const QStringList AtermovosVroxos{QStringLiteral("i ← 0"), QStringLiteral("Όσο Αληθής επανάλαβε"),
                                          QStringLiteral("  i ← i + 1"), QStringLiteral("Τέλος_επανάληψης")};
+
+// Types text as the keyboard would; QTest's own helpers drop non-Latin characters.
+inline void Grapse(QWidget* widget, const QString& keimevo)
+{
+    for (QChar c : keimevo) {
+        QKeyEvent pathma(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &pathma);
+    }
+}
+
+// A shown, active window with an editor holding `keimevo` and a second control that can take the
+// focus from it.
+struct TPara8uroEpe3ergasti {
+    QWidget para8uro;
+    TSyntaxEdit* sxeKwdikas = new TSyntaxEdit(&para8uro);
+    QLineEdit* allo = new QLineEdit(&para8uro);
+
+    explicit TPara8uroEpe3ergasti(const QString& keimevo)
+    {
+        auto* diata3n = new QVBoxLayout(&para8uro);
+        diata3n->addWidget(sxeKwdikas);
+        diata3n->addWidget(allo);
+        sxeKwdikas->SetText(keimevo);
+        para8uro.show();
+        para8uro.activateWindow();
+        if (!QTest::qWaitForWindowActive(&para8uro))
+            qWarning("the editor's window did not become active");
+    }
+};
 
 }  // namespace kalmira
