@@ -22,36 +22,31 @@
 #include "settings/uXrwmata.h"
 
 using namespace kalmira;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr TColor Kokkino = Rgb(0xFF, 0, 0);
-constexpr TColor Leuko = Rgb(0xFF, 0xFF, 0xFF);
 constexpr int KeliKokkivou = 9;
 constexpr int KeliMple = 12;
+constexpr int KeliLeukou = 15;
 
-const QStringList OlaTaKleidia{
-    QStringLiteral("Κενός χώρος"),        QStringLiteral("Σχόλιο"),         QStringLiteral("Δεσμευμένη λέξη"),
-    QStringLiteral("Αναγνωριστικό"),      QStringLiteral("Αγγλικά γράμματα"), QStringLiteral("Ακέραια σταθερά"),
-    QStringLiteral("Πραγματική σταθερά"), QStringLiteral("Αλφαριθμητικό"),  QStringLiteral("Σύμβολο"),
-    QStringLiteral("Άκυρος χαρακτήρας"),
-};
-const QStringList OlesOiTimes{QStringLiteral("Φόντο"),  QStringLiteral("Χρώμα"),
-                              QStringLiteral("Έντονα"), QStringLiteral("Πλάγια"),
-                              QStringLiteral("Υπογραμμισμένα"), QStringLiteral("Διαγραμμένα")};
+// The store's groups, one per token class, and the values of each.
+const QStringList OlaTaKleidia{u"Κενός χώρος"_s,        u"Σχόλιο"_s,         u"Δεσμευμένη λέξη"_s,
+                               u"Αναγνωριστικό"_s,      u"Αγγλικά γράμματα"_s, u"Ακέραια σταθερά"_s,
+                               u"Πραγματική σταθερά"_s, u"Αλφαριθμητικό"_s,  u"Σύμβολο"_s,
+                               u"Άκυρος χαρακτήρας"_s};
+const QStringList OlesOiTimes{u"Φόντο"_s, u"Χρώμα"_s, u"Έντονα"_s, u"Πλάγια"_s, u"Υπογραμμισμένα"_s, u"Διαγραμμένα"_s};
 
 // The colours of a highlighter, to compare before and after.
-struct TXrwmata {
-    std::array<std::tuple<TColor, TColor, TFontStyles>, Plnr8osKlasewv> Klaseis;
-    friend bool operator==(const TXrwmata&, const TXrwmata&) = default;
-};
+using TXrwmata = std::array<std::tuple<TColor, TColor, TFontStyles>, Plnr8osKlasewv>;
 
 TXrwmata XrwmataTou(const TKalmiraHighlighter& highlighter)
 {
     TXrwmata x;
     for (int i = 0; i < Plnr8osKlasewv; ++i) {
         const THighlightAttributes* a = highlighter.Attribute(i);
-        x.Klaseis[static_cast<std::size_t>(i)] = {a->Background(), a->Foreground(), a->Style()};
+        x[static_cast<std::size_t>(i)] = {a->Background(), a->Foreground(), a->Style()};
     }
     return x;
 }
@@ -63,7 +58,7 @@ class TestXrwmata final : public QObject {
 private slots:
     void init();
     void cleanup();
-    void firstStartShowsTheWindowColours();
+    void firstStartShowsTheDefaultColours();
     void acceptingWithoutChangesWritesEveryClass();
     void executionLineColourIsAppliedButNotStored();
     void lineItemsHaveNoStyle();
@@ -72,7 +67,7 @@ private slots:
     void unwritableStoreIsReportedAndChangesNothing_data();
     void unwritableStoreIsReportedAndChangesNothing();
     void styleChangeKeepsAColourTheGridDoesNotHold();
-    void gridPicksForegroundAndBackgroundForTheSample();
+    void gridClicksAndTheSample();
     void nextOpeningShowsWhatWasStored();
 
 private:
@@ -80,13 +75,11 @@ private:
     bool Evtoln(const std::function<void()>& energeies, const char* koumpi);
     template <typename T>
     T* Stoixeio(const char* ovoma) const { return fm->findChild<T*>(QString::fromLatin1(ovoma)); }
+    TPlegmaXrwmatwv* Plegma() const { return Stoixeio<TPlegmaXrwmatwv>("clgXrwmata"); }
     void Epilese(int stoixeio) const { Stoixeio<QListWidget>("lsbStoixeio")->setCurrentRow(stoixeio); }
-    void Klik(int keli, Qt::MouseButton button) const
-    {
-        auto* plegma = Stoixeio<TPlegmaXrwmatwv>("clgXrwmata");
-        QTest::mouseClick(plegma, button, {}, plegma->CellRect(keli).center());
-    }
-    QString ArxeioApo8nkns() const { return dir->filePath(QStringLiteral("Merovan/Καλμίρα.conf")); }
+    void Klik(int keli, Qt::MouseButton button) const { QTest::mouseClick(Plegma(), button, {}, Plegma()->CellRect(keli).center()); }
+    QString ArxeioApo8nkns() const { return dir->filePath(u"Merovan/Καλμίρα.conf"_s); }
+    QVariant Apo8nkeumevo(const QString& kleidi) const { return QSettings(ArxeioApo8nkns(), QSettings::IniFormat).value(kleidi); }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<TKalmiraHighlighter> kuriosXrwmatistns;
@@ -138,9 +131,9 @@ bool TestXrwmata::Evtoln(const std::function<void()>& energeies, const char* kou
     return fm->EvtolnXrwmatwv(*kwdikas, *kuriosXrwmatistns);
 }
 
-void TestXrwmata::firstStartShowsTheWindowColours()
+// (The colours themselves, for the main editor and the dialog, are the highlighter tests'.)
+void TestXrwmata::firstStartShowsTheDefaultColours()
 {
-    // (The colours themselves, for the main editor and the dialog, are the highlighter tests'.)
     Evtoln([this] {
         // The sample: read-only, line 8 marked in the main editor's colours, its selection.
         TSyntaxEdit& deigma = fm->Deigma();
@@ -150,17 +143,16 @@ void TestXrwmata::firstStartShowsTheWindowColours()
         QCOMPARE(deigma.SelectedColor(), kwdikas->SelectedColor());
         QCOMPARE(deigma.SelStart(), 72);
         QCOMPARE(deigma.SelEnd(), 89);
-        // "Δεσμευμένη λέξη": blue on the window colour, which is none of the grid's cells.
+        // "Δεσμευμένη λέξη": bold blue on the window colour, which is none of the grid's cells.
         Epilese(1);
-        auto* plegma = Stoixeio<TPlegmaXrwmatwv>("clgXrwmata");
-        QCOMPARE(plegma->ForegroundIndex(), KeliMple);
-        QCOMPARE(plegma->BackgroundIndex(), -1);
+        QCOMPARE(Plegma()->ForegroundIndex(), KeliMple);
+        QCOMPARE(Plegma()->BackgroundIndex(), -1);
         QVERIFY(Stoixeio<QCheckBox>("chbEvtova")->isChecked());
         QVERIFY(!Stoixeio<QCheckBox>("chbPlagia")->isChecked());
         // "Άκυροι χαρακτήρες": yellow on red.
         Epilese(5);
-        QCOMPARE(plegma->ForegroundIndex(), 11);
-        QCOMPARE(plegma->BackgroundIndex(), KeliKokkivou);
+        QCOMPARE(Plegma()->ForegroundIndex(), 11);
+        QCOMPARE(Plegma()->BackgroundIndex(), KeliKokkivou);
     }, "btnMataiwsn");
 }
 
@@ -168,22 +160,18 @@ void TestXrwmata::acceptingWithoutChangesWritesEveryClass()
 {
     QVERIFY(Evtoln([] {}, "btnApodoxn"));
     QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
-    QStringList kleidia = apo8nkn.childGroups();
+    QStringList kleidia = apo8nkn.childGroups(), anamenomena = OlaTaKleidia;
     kleidia.sort();
-    QStringList anamenomena = OlaTaKleidia;
     anamenomena.sort();
     QCOMPARE(kleidia, anamenomena);
-    for (const QString& kleidi : OlaTaKleidia) {
-        apo8nkn.beginGroup(kleidi);
+    for (const QString& kleidi : OlaTaKleidia)
         for (const QString& timn : OlesOiTimes)
-            QVERIFY2(apo8nkn.contains(timn), qPrintable(kleidi + u'/' + timn));
-        apo8nkn.endGroup();
-    }
+            QVERIFY2(apo8nkn.contains(kleidi + u'/' + timn), qPrintable(kleidi + u'/' + timn));
     // The window colour keeps its symbolic value; the dialog's invalid characters are yellow.
-    QCOMPARE(apo8nkn.value(QStringLiteral("Σχόλιο/Φόντο")).toLongLong(), qint64(qint32(clWindow)));
-    QCOMPARE(apo8nkn.value(QStringLiteral("Σχόλιο/Χρώμα")).toLongLong(), 8421504);
-    QCOMPARE(apo8nkn.value(QStringLiteral("Σχόλιο/Πλάγια")).toInt(), 1);
-    QCOMPARE(apo8nkn.value(QStringLiteral("Άκυρος χαρακτήρας/Χρώμα")).toLongLong(), 65535);
+    QCOMPARE(apo8nkn.value(u"Σχόλιο/Φόντο"_s).toLongLong(), qint64(qint32(clWindow)));
+    QCOMPARE(apo8nkn.value(u"Σχόλιο/Χρώμα"_s).toLongLong(), 8421504);
+    QCOMPARE(apo8nkn.value(u"Σχόλιο/Πλάγια"_s).toInt(), 1);
+    QCOMPARE(apo8nkn.value(u"Άκυρος χαρακτήρας/Χρώμα"_s).toLongLong(), 65535);
     // The main highlighter was loaded from the store.
     QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Foreground(), Rgb(0xFF, 0xFF, 0));
     QVERIFY(mnvumata.isEmpty());
@@ -202,7 +190,7 @@ void TestXrwmata::executionLineColourIsAppliedButNotStored()
     QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
     QCOMPARE(apo8nkn.childGroups().size(), Plnr8osKlasewv);
     for (const QString& kleidi : apo8nkn.allKeys())
-        QVERIFY2(!kleidi.startsWith(QStringLiteral("Γραμμή")), qPrintable(kleidi));
+        QVERIFY2(!kleidi.startsWith(u"Γραμμή"_s), qPrintable(kleidi));
 }
 
 void TestXrwmata::lineItemsHaveNoStyle()
@@ -214,14 +202,12 @@ void TestXrwmata::lineItemsHaveNoStyle()
                                    int(TfmXrwmata::StoixeioEpilegmevouKeimevou)}) {
             Epilese(1);  // bold: one box ticked
             Epilese(stoixeio);
-            for (QCheckBox* chb : stul) {
-                QVERIFY2(!chb->isEnabled(), qPrintable(chb->text()));
-                QVERIFY2(!chb->isChecked(), qPrintable(chb->text()));
-            }
+            for (QCheckBox* chb : stul)
+                QVERIFY2(!chb->isEnabled() && !chb->isChecked(), qPrintable(chb->text()));
             // The grid shows the line's colours: white on red for the marked line.
             if (stoixeio != TfmXrwmata::StoixeioEpilegmevouKeimevou) {
-                QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), KeliKokkivou);
-                QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->ForegroundIndex(), 15);
+                QCOMPARE(Plegma()->BackgroundIndex(), KeliKokkivou);
+                QCOMPARE(Plegma()->ForegroundIndex(), KeliLeukou);
             }
         }
         Epilese(2);
@@ -235,21 +221,18 @@ void TestXrwmata::restoreDefaultsThenAcceptStoresTheDefaultTable()
 {
     QVERIFY(Evtoln([this] {
         Epilese(1);
-        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), -1);
+        QCOMPARE(Plegma()->BackgroundIndex(), -1);
         Stoixeio<QPushButton>("btnEpavaforaProepilogwv")->click();
         // The grid follows at once: a style click afterwards must not bring back the old colours.
-        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), 15);
+        QCOMPARE(Plegma()->BackgroundIndex(), KeliLeukou);
         Stoixeio<QCheckBox>("chbYpogrammismeva")->click();
     }, "btnApodoxn"));
-    QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
-    for (const QString& kleidi : OlaTaKleidia) {
-        const bool akuroi = kleidi == QStringLiteral("Άκυρος χαρακτήρας");
-        QCOMPARE(apo8nkn.value(kleidi + QStringLiteral("/Φόντο")).toLongLong(), akuroi ? 255 : 16777215);
-    }
-    QCOMPARE(apo8nkn.value(QStringLiteral("Άκυρος χαρακτήρας/Χρώμα")).toLongLong(), 65280);  // lime
-    QCOMPARE(apo8nkn.value(QStringLiteral("Δεσμευμένη λέξη/Υπογραμμισμένα")).toInt(), 1);
+    for (const QString& kleidi : OlaTaKleidia)
+        QCOMPARE(Apo8nkeumevo(kleidi + u"/Φόντο"_s).toLongLong(), kleidi == u"Άκυρος χαρακτήρας"_s ? 255 : 16777215);
+    QCOMPARE(Apo8nkeumevo(u"Άκυρος χαρακτήρας/Χρώμα"_s).toLongLong(), 65280);  // lime
+    QCOMPARE(Apo8nkeumevo(u"Δεσμευμένη λέξη/Υπογραμμισμένα"_s).toInt(), 1);
     QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Foreground(), Rgb(0, 0xFF, 0));
-    QCOMPARE(kuriosXrwmatistns->MorfnDesmeumevwvLe3ewv()->Background(), Leuko);
+    QCOMPARE(kuriosXrwmatistns->MorfnDesmeumevwvLe3ewv()->Background(), Rgb(0xFF, 0xFF, 0xFF));
     QCOMPARE(kuriosXrwmatistns->MorfnDesmeumevwvLe3ewv()->Style(), fsBold | fsUnderline);
 }
 
@@ -283,10 +266,7 @@ void TestXrwmata::unwritableStoreIsReportedAndChangesNothing()
     QFETCH(bool, readOnlyFile);
     QByteArray periexomeno;
     if (readOnlyFile) {
-        {
-            QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
-            apo8nkn.setValue(QStringLiteral("Σχόλιο/Χρώμα"), 255);
-        }
+        QSettings(ArxeioApo8nkns(), QSettings::IniFormat).setValue(u"Σχόλιο/Χρώμα"_s, 255);
         QFile file(ArxeioApo8nkns());
         QVERIFY(file.open(QIODevice::ReadOnly));
         periexomeno = file.readAll();
@@ -296,7 +276,7 @@ void TestXrwmata::unwritableStoreIsReportedAndChangesNothing()
             QSKIP("the file stays writable for this user (the superuser)");
         kuriosXrwmatistns->FortwseXrwmata();
     } else {
-        QFile blocker(dir->filePath(QStringLiteral("Merovan")));
+        QFile blocker(dir->filePath(u"Merovan"_s));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     }
     const TXrwmata prin = XrwmataTou(*kuriosXrwmatistns);
@@ -311,8 +291,7 @@ void TestXrwmata::unwritableStoreIsReportedAndChangesNothing()
         Klik(KeliKokkivou, Qt::RightButton);
     }, "btnApodoxn"));
     QCOMPARE(mnvumata.size(), 1);
-    QVERIFY2(mnvumata[0].startsWith(QStringLiteral("Δεν μπόρεσα να αποθηκεύσω τα χρώματα του κώδικα")),
-             qPrintable(mnvumata[0]));
+    QVERIFY2(mnvumata[0].startsWith(u"Δεν μπόρεσα να αποθηκεύσω τα χρώματα του κώδικα"_s), qPrintable(mnvumata[0]));
     QVERIFY2(mnvumata[0].contains(u'«' + ArxeioApo8nkns() + u'»'), qPrintable(mnvumata[0]));
     QVERIFY(XrwmataTou(*kuriosXrwmatistns) == prin);
     QCOMPARE(kwdikas->MarkColor(), mark);
@@ -330,8 +309,8 @@ void TestXrwmata::styleChangeKeepsAColourTheGridDoesNotHold()
 {
     QVERIFY(Evtoln([this] {
         Epilese(2);
-        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), -1);
-        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->ForegroundIndex(), 0);
+        QCOMPARE(Plegma()->BackgroundIndex(), -1);
+        QCOMPARE(Plegma()->ForegroundIndex(), 0);
         Stoixeio<QCheckBox>("chbPlagia")->click();
         Epilese(0);  // "Κενός χώρος": the default text colour on the window colour
         Stoixeio<QCheckBox>("chbEvtova")->click();
@@ -345,23 +324,19 @@ void TestXrwmata::styleChangeKeepsAColourTheGridDoesNotHold()
     QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Style(), TFontStyles(fsBold));
 }
 
-void TestXrwmata::gridPicksForegroundAndBackgroundForTheSample()
+// A left click picks the foreground, a right click the background, and the sample shows them at
+// once; a middle click and a click beside the cells pick nothing.
+void TestXrwmata::gridClicksAndTheSample()
 {
     Evtoln([this] {
-        auto* plegma = Stoixeio<TPlegmaXrwmatwv>("clgXrwmata");
         Epilese(2);
         Klik(KeliKokkivou, Qt::LeftButton);
-        Klik(15, Qt::RightButton);
-        QCOMPARE(plegma->ForegroundIndex(), KeliKokkivou);
-        QCOMPARE(plegma->BackgroundIndex(), 15);
-        // A middle click and a click beside the cells pick nothing.
+        Klik(KeliLeukou, Qt::RightButton);
         Klik(3, Qt::MiddleButton);
-        QTest::mouseClick(plegma, Qt::LeftButton, {}, QPoint(plegma->width() + 5, 5));
-        QCOMPARE(plegma->ForegroundIndex(), KeliKokkivou);
-        const THighlightAttributes* avagvwristiko = fm->Xrwmatistns().MorfnAvagvwristikwv();
-        QCOMPARE(avagvwristiko->Foreground(), Kokkino);
-        QCOMPARE(avagvwristiko->Background(), Leuko);
-        // The sample's first line shows the identifier "Αναγνωριστικό" red on white at once.
+        QTest::mouseClick(Plegma(), Qt::LeftButton, {}, QPoint(Plegma()->width() + 5, 5));
+        QCOMPARE(Plegma()->ForegroundIndex(), KeliKokkivou);
+        QCOMPARE(Plegma()->BackgroundIndex(), KeliLeukou);
+        // The sample's first line shows the identifier "Αναγνωριστικό" red on white.
         const QTextBlock first = fm->Deigma().findChild<QPlainTextEdit*>()->document()->firstBlock();
         bool vre8nke = false;
         for (const QTextLayout::FormatRange& r : first.layout()->formats()) {
@@ -390,9 +365,9 @@ void TestXrwmata::nextOpeningShowsWhatWasStored()
     fm->Xrwmatistns().MorfnAvagvwristikwv()->SetForeground(Rgb(0, 0x80, 0));  // to be replaced on opening
     Evtoln([this] {
         Epilese(2);
-        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->ForegroundIndex(), KeliKokkivou);
+        QCOMPARE(Plegma()->ForegroundIndex(), KeliKokkivou);
         Epilese(TfmXrwmata::StoixeioGrammnsEktelesns);
-        QCOMPARE(Stoixeio<TPlegmaXrwmatwv>("clgXrwmata")->BackgroundIndex(), KeliMple);
+        QCOMPARE(Plegma()->BackgroundIndex(), KeliMple);
         QCOMPARE(fm->Deigma().SelectedColor(), (TColorPair{Qt::green, Qt::black}));
         QCOMPARE(fm->Deigma().SelStart(), 72);
     }, "btnMataiwsn");

@@ -145,7 +145,7 @@ inline const QStringList AtermovosVroxos{QStringLiteral("i ← 0"), QStringLiter
                                          QStringLiteral("  i ← i + 1"), QStringLiteral("Τέλος_επανάληψης")};
 
 // Types text as the keyboard would; QTest's own helpers drop non-Latin characters.
-inline void Grapse(QWidget* widget, const QString& keimevo)
+inline void GrapseMePlnktra(QWidget* widget, const QString& keimevo)
 {
     for (QChar c : keimevo) {
         QKeyEvent pathma(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));

@@ -47,11 +47,6 @@ TApantnsn Rwtnse(TfmEisodosXrnstn& d, TTuposDedomevwv tupos, const std::function
     return a;
 }
 
-void Pata(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(widget, key, modifiers);
-}
-
 }  // namespace
 
 class TestEisodosXrnstn final : public QObject {
@@ -114,19 +109,19 @@ void TestEisodosXrnstn::previousInputStaysSelected()
 {
     TfmEisodosXrnstn d;
     Rwtnse(d, tdAkeraios, [&] {
-        Grapse(d.leEisagwgnDedomevwv, u"42"_s);
+        GrapseMePlnktra(d.leEisagwgnDedomevwv, u"42"_s);
         d.btEisagwgn->click();
     });
     const TApantnsn a = Rwtnse(d, tdAkeraios, [&] {
         QCOMPARE(d.leEisagwgnDedomevwv->text(), u"42"_s);
         QCOMPARE(d.leEisagwgnDedomevwv->selectedText(), u"42"_s);
         // The field is not empty, selected or not: no sign yet.
-        Grapse(d.leEisagwgnDedomevwv, u"-"_s);
+        GrapseMePlnktra(d.leEisagwgnDedomevwv, u"-"_s);
         QCOMPARE(d.leEisagwgnDedomevwv->text(), u"42"_s);
-        Grapse(d.leEisagwgnDedomevwv, u"7"_s);  // replaces the selection
+        GrapseMePlnktra(d.leEisagwgnDedomevwv, u"7"_s);  // replaces the selection
         QCOMPARE(d.leEisagwgnDedomevwv->text(), u"7"_s);
-        Pata(d.leEisagwgnDedomevwv, Qt::Key_Backspace);
-        Grapse(d.leEisagwgnDedomevwv, u"-4α"_s);
+        QTest::keyClick(d.leEisagwgnDedomevwv, Qt::Key_Backspace);
+        GrapseMePlnktra(d.leEisagwgnDedomevwv, u"-4α"_s);
         QCOMPARE(d.leEisagwgnDedomevwv->text(), u"-4"_s);
         d.chbPausnEktelesns->click();
         d.btEisagwgn->click();
@@ -137,7 +132,7 @@ void TestEisodosXrnstn::previousInputStaysSelected()
     // The pause box and the text stay for the next read.
     const TApantnsn b = Rwtnse(d, tdAkeraios, [&] {
         QVERIFY(d.chbPausnEktelesns->isChecked());
-        Pata(d.leEisagwgnDedomevwv, Qt::Key_Enter);
+        QTest::keyClick(d.leEisagwgnDedomevwv, Qt::Key_Enter);
     });
     QVERIFY(b.dekto);
     QCOMPARE(b.keimevo, u"-4"_s);
@@ -148,13 +143,13 @@ void TestEisodosXrnstn::cancelInEveryWay()
 {
     TfmEisodosXrnstn d;
     const std::function<void()> tropoi[] = {
-        [&] { Pata(d.leEisagwgnDedomevwv, Qt::Key_Escape); },
+        [&] { QTest::keyClick(d.leEisagwgnDedomevwv, Qt::Key_Escape); },
         [&] { d.btnTermatismosEktelesns->click(); },
         [&] { d.close(); },  // the close box
     };
     for (const auto& tropos : tropoi) {
         const TApantnsn a = Rwtnse(d, tdAlfari8mntikos, [&] {
-            Grapse(d.leEisagwgnDedomevwv, u"κείμενο"_s);
+            GrapseMePlnktra(d.leEisagwgnDedomevwv, u"κείμενο"_s);
             tropos();
         });
         QVERIFY(!a.dekto);
@@ -170,18 +165,18 @@ void TestEisodosXrnstn::pastedAndComposedText()
     TfmEisodosXrnstn d;
     QApplication::clipboard()->setText(u"12α"_s);
     TApantnsn a = Rwtnse(d, tdAkeraios, [&] {
-        Pata(d.leEisagwgnDedomevwv, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(d.leEisagwgnDedomevwv, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(d.leEisagwgnDedomevwv->text(), u"12α"_s);
-        Pata(d.leEisagwgnDedomevwv, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(d.leEisagwgnDedomevwv, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(d.leEisagwgnDedomevwv->selectedText(), u"12α"_s);
-        Pata(d.leEisagwgnDedomevwv, Qt::Key_Home);
-        Pata(d.leEisagwgnDedomevwv, Qt::Key_Delete);
+        QTest::keyClick(d.leEisagwgnDedomevwv, Qt::Key_Home);
+        QTest::keyClick(d.leEisagwgnDedomevwv, Qt::Key_Delete);
         d.btEisagwgn->click();
     });
     QCOMPARE(a.keimevo, u"2α"_s);
 
     a = Rwtnse(d, tdPragmatikos, [&] {
-        Pata(d.leEisagwgnDedomevwv, Qt::Key_Backspace);
+        QTest::keyClick(d.leEisagwgnDedomevwv, Qt::Key_Backspace);
         QInputMethodEvent sunthesn;
         sunthesn.setCommitString(u"ά2.5"_s);
         QApplication::sendEvent(d.leEisagwgnDedomevwv, &sunthesn);
@@ -200,21 +195,17 @@ void TestEisodosXrnstn::dialogFontAndNothingCut()
 
     // A long prompt wraps rather than being cut; every control gets the room it asks for.
     for (const QString& metablntn : {u"α"_s, u"Ονοματεπώνυμα_μαθητών_του_τμήματος[τρέχων_μαθητής, 2]"_s}) {
-        Rwtnse(
-            d, tdAlfari8mntikos,
-            [&] {
-                QVERIFY(d.width() >= 394);
-                QLabel* etiketa = d.lblEisagwgnDedomevwv;
-                QVERIFY(etiketa->height() >= etiketa->heightForWidth(etiketa->width()));
-                QVERIFY(d.rect().contains(etiketa->geometry()));
-                for (QWidget* w : std::initializer_list<QWidget*>{d.chbPausnEktelesns, d.btEisagwgn, d.btnTermatismosEktelesns}) {
-                    QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(w->objectName()));
-                    QVERIFY2(w->height() >= w->sizeHint().height(), qPrintable(w->objectName()));
-                    QVERIFY2(d.rect().contains(w->geometry()), qPrintable(w->objectName()));
-                }
-                d.reject();
-            },
-            metablntn);
+        const auto diata3n = [&] {
+            QVERIFY(d.width() >= 394);
+            QLabel* etiketa = d.lblEisagwgnDedomevwv;
+            QVERIFY(etiketa->height() >= etiketa->heightForWidth(etiketa->width()));
+            QVERIFY(d.rect().contains(etiketa->geometry()));
+            for (QWidget* w : std::initializer_list<QWidget*>{d.chbPausnEktelesns, d.btEisagwgn, d.btnTermatismosEktelesns})
+                QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height() &&
+                             d.rect().contains(w->geometry()),
+                         qPrintable(w->objectName()));
+        };
+        Rwtnse(d, tdAlfari8mntikos, [&] { diata3n(); d.reject(); }, metablntn);
     }
 }
 

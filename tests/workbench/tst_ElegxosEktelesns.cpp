@@ -1,6 +1,6 @@
-// The run control without a window: what the window tests cannot reach or time, namely the placed
-// compile error, the exact millionth statement, commands arriving inside the engine's event pass,
-// and a read of several values with the pause box ticked.
+// The run control without a window: what the window tests cannot reach or time, namely the text
+// after the program's end, the exact millionth statement, commands arriving inside the engine's
+// event pass, and a read of several values with the pause box ticked.
 #include <QtTest>
 
 #include <functional>
@@ -9,6 +9,7 @@
 #include "workbench/uElegxosEktelesns.h"
 
 using namespace kalmira;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,13 +29,11 @@ struct TPara8uro {
             if (otavEkatommurio)
                 otavEkatommurio();
         });
-        QObject::connect(&elegxos, &TElegxosEktelesns::ProvolnO8ovnsXrnstn, [this] { ++provoles; });
     }
     QString katastasn;
     int snmadi = -1;
     QStringList o8ovn;
     int ekatommuria = 0;
-    int provoles = 0;
     std::function<void()> otavEkatommurio;
 };
 
@@ -76,29 +75,20 @@ private slots:
 
 void tst_ElegxosEktelesns::Metaglwttisn()
 {
+    // A failed compile leaves nothing to run or step.
     TElegxosEktelesns elegxos;
-    TPara8uro p(elegxos);
-    const TApotelesmaMetaglwttisns a = elegxos.Metaglwttise(Programma({QStringLiteral("x <-- 1")}), 64);
-    QVERIFY(!a.Epituxia);
-    QVERIFY(!elegxos.Programma());
-    // The text comes back normalised, with the caret's place at the error.
-    QVERIFY(a.Keimevo.contains(QStringLiteral("x ← 1")));
-    QCOMPARE(a.SnmeioDromea, a.Keimevo.indexOf(QStringLiteral("x ←")));
-    elegxos.SnmadepseLa8osMetaglwttisns();
-    QCOMPARE(p.snmadi, 2);
-    QCOMPARE(p.provoles, 1);
-    // Run and step need a compiled program.
+    QVERIFY(!Metaglwttise(elegxos, {u"x ← 1"_s}));
     elegxos.Ektelesn();
     elegxos.Bnmatikn();
     QCOMPARE(elegxos.Katastasn(), keAdraveia);
     QVERIFY(!elegxos.Evergeies().TermatismosEvergos);
 
     // What follows the end of the program stays in the text, and a second compile keeps it.
-    const QString keimevo = QStringLiteral("Πρόγραμμα Π\r\nΑρχή\r\n    Γράψε 1\r\nΤέλος_προγράμματος  !σχόλιο\r\nσημειώσεις\r\n");
-    const TApotelesmaMetaglwttisns b = elegxos.Metaglwttise(keimevo, 64);
-    QVERIFY(b.Epituxia);
-    QCOMPARE(b.Keimevo, QStringLiteral("Πρόγραμμα Π\r\nΑρχή\r\n  Γράψε 1\r\nΤέλος_προγράμματος  !σχόλιο\r\nσημειώσεις\r\n"));
-    QCOMPARE(elegxos.Metaglwttise(b.Keimevo, 64).Keimevo, b.Keimevo);
+    const QString keimevo = u"Πρόγραμμα Π\r\nΑρχή\r\n    Γράψε 1\r\nΤέλος_προγράμματος  !σχόλιο\r\nσημειώσεις\r\n"_s;
+    const TApotelesmaMetaglwttisns a = elegxos.Metaglwttise(keimevo, 64);
+    QVERIFY(a.Epituxia);
+    QCOMPARE(a.Keimevo, u"Πρόγραμμα Π\r\nΑρχή\r\n  Γράψε 1\r\nΤέλος_προγράμματος  !σχόλιο\r\nσημειώσεις\r\n"_s);
+    QCOMPARE(elegxos.Metaglwttise(a.Keimevo, 64).Keimevo, a.Keimevo);
 }
 
 void tst_ElegxosEktelesns::TermatismosKaiEpanekkinnsn()

@@ -1,8 +1,7 @@
-// Find and replace: the two dialogs as the user works them, the requests they send, and the
-// searches TEuresn runs with them in the editor, F3 included. (The matching rules are tested on
+// Find and replace: the dialogs as the user works them, and the searches TEuresn runs with them
+// in the editor, F3 included. (The matching rules are tested on
 // FindText, the editor's search and replace in the editor's tests.)
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -15,16 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Collects the requests a dialog's signal carries.
-struct TAitnseis {
-    QList<TAitnsnEuresns> lista;
-    template <typename Dialogos, typename Snma>
-    TAitnseis(Dialogos* d, Snma snma)
-    {
-        QObject::connect(d, snma, d, [this](const TAitnsnEuresns& a) { lista += a; });
-    }
-};
-
 const QString Keimevo = u"α β αβ\r\nΑ α\r\nβ α\r\n"_s;
 
 }  // namespace
@@ -32,85 +21,37 @@ const QString Keimevo = u"α β αβ\r\nΑ α\r\nβ α\r\n"_s;
 class TestEuresn final : public QObject {
     Q_OBJECT
 private slots:
-    void findDialogRequests();
-    void replaceDialogRequests();
-    void cancelBecomesCloseAndEscapeCloses();
+    void findDialog();
     void selectionShownWhileADialogIsOpen();
     void searchesInTheEditor();
     void findNextRepeatsTheFindDialog();
-    void replaceLeavesTheNextMatchSelected();
+    void replaceInTheEditor();
     void fieldStartsWithTheSelection();
 };
 
-void TestEuresn::findDialogRequests()
+// Non-modal, searching down, with find next enabled by a text; once a search has been made its
+// cancel button reads "Κλείσιμο"; Escape, that button and the close box close it, keeping its text.
+void TestEuresn::findDialog()
 {
     TfmEuresn d;
-    TAitnseis euresn(&d, &TfmAvazntnsn::Euresn);
+    QSignalSpy euresn(&d, &TfmAvazntnsn::Euresn);
+    QSignalSpy kleisimo(&d, &TfmAvazntnsn::Kleisimo);
     d.show();
     QVERIFY(!d.isModal());
     QVERIFY(d.rbKatw->isChecked());
-    QVERIFY(!d.btEuresnEpomevou->isEnabled());  // nothing to look for yet
-    QTest::keyClicks(d.leKeimevo, u"abc"_s);
+    QVERIFY(!d.btEuresnEpomevou->isEnabled());
+    QTest::keyClicks(d.leKeimevo, u"x"_s);
     QVERIFY(d.btEuresnEpomevou->isEnabled());
-    QTest::keyClick(d.leKeimevo, Qt::Key_Return);  // Enter is find next
-    d.chbOlokliresLe3eis->click();
-    d.rbPanw->click();
-    d.btEuresnEpomevou->click();
-    d.chbTairiasmaPezwvKefalaiwv->click();
-    d.chbOlokliresLe3eis->click();
-    d.btEuresnEpomevou->click();
-    QCOMPARE(euresn.lista.size(), 3);
-    QCOMPARE(euresn.lista[0].Keimevo, u"abc"_s);
-    QCOMPARE(euresn.lista[0].Epiloges, TSearchOptions());
-    QCOMPARE(euresn.lista[1].Epiloges, ssoWholeWord | ssoBackwards);
-    QCOMPARE(euresn.lista[2].Epiloges, ssoMatchCase | ssoBackwards);
-}
-
-void TestEuresn::replaceDialogRequests()
-{
-    TfmAvtikatastasn d;
-    TAitnseis euresn(&d, &TfmAvazntnsn::Euresn);
-    TAitnseis avtikatastasn(&d, &TfmAvtikatastasn::Avtikatastasn);
-    TAitnseis olwv(&d, &TfmAvtikatastasn::AvtikatastasnOlwv);
-    d.show();
-    for (QPushButton* b : {d.btEuresnEpomevou, d.btAvtikatastasn, d.btAvtikatastasnOlwv})
-        QVERIFY(!b->isEnabled());
-    d.SetKeimevo(u"α"_s);
-    d.SetKeimevoAvtikatastasns(u"β"_s);
-    for (QPushButton* b : {d.btEuresnEpomevou, d.btAvtikatastasn, d.btAvtikatastasnOlwv})
-        QVERIFY(b->isEnabled());
-    d.chbTairiasmaPezwvKefalaiwv->click();
-    d.btEuresnEpomevou->click();
-    d.btAvtikatastasn->click();
-    d.chbOlokliresLe3eis->click();
-    d.btAvtikatastasnOlwv->click();
-    QTest::keyClick(d.leAvtikatastasn, Qt::Key_Return);  // Enter in either field is find next
-    QCOMPARE(euresn.lista.size(), 2);
-    QCOMPARE(euresn.lista[0].Epiloges, TSearchOptions(ssoMatchCase));
-    QCOMPARE(euresn.lista[1].Epiloges, ssoMatchCase | ssoWholeWord);
-    QCOMPARE(avtikatastasn.lista.size(), 1);
-    QCOMPARE(avtikatastasn.lista[0].Keimevo, u"α"_s);
-    QCOMPARE(avtikatastasn.lista[0].Avtikatastasn, u"β"_s);
-    QCOMPARE(avtikatastasn.lista[0].Epiloges, ssoMatchCase | ssoReplace);
-    QCOMPARE(olwv.lista.size(), 1);
-    QCOMPARE(olwv.lista[0].Epiloges, ssoMatchCase | ssoWholeWord | ssoReplaceAll);
-}
-
-void TestEuresn::cancelBecomesCloseAndEscapeCloses()
-{
-    TfmEuresn d;
-    QSignalSpy kleisimo(&d, &TfmAvazntnsn::Kleisimo);
-    d.SetKeimevo(u"x"_s);
-    d.show();
     QCOMPARE(d.btAkuro->text(), u"Άκυρο"_s);
-    d.btEuresnEpomevou->click();
+    QTest::keyClick(d.leKeimevo, Qt::Key_Return);  // Enter is find next
+    QCOMPARE(euresn.size(), 1);
     QCOMPARE(d.btAkuro->text(), u"Κλείσιμο"_s);
     QTest::keyClick(d.leKeimevo, Qt::Key_Escape);
     QVERIFY(!d.isVisible());
     QCOMPARE(kleisimo.size(), 1);
     d.show();
     QCOMPARE(d.btAkuro->text(), u"Άκυρο"_s);
-    QCOMPARE(d.Keimevo(), u"x"_s);  // the text stays between showings
+    QCOMPARE(d.Keimevo(), u"x"_s);
     d.btAkuro->click();
     QVERIFY(!d.isVisible());
     d.show();
@@ -214,26 +155,36 @@ void TestEuresn::findNextRepeatsTheFindDialog()
     QCOMPARE(q.sxeKwdikas->Text(), Keimevo);
 }
 
-void TestEuresn::replaceLeavesTheNextMatchSelected()
+// Replace leaves the next match selected, ready for the next; replace all goes from the caret to
+// the end; Enter in the replace field is find next.
+void TestEuresn::replaceInTheEditor()
 {
     TPara8uroEpe3ergasti p(Keimevo);
     TEuresn e(*p.sxeKwdikas, &p.para8uro);
     e.EmfaniseAvtikatastasn();
     TfmAvtikatastasn& d = e.rpdDialogosAvtikatastasns();
+    for (QPushButton* b : {d.btEuresnEpomevou, d.btAvtikatastasn, d.btAvtikatastasnOlwv})
+        QVERIFY(!b->isEnabled());
     d.SetKeimevo(u"α"_s);
     d.SetKeimevoAvtikatastasns(u"ω"_s);
     d.chbTairiasmaPezwvKefalaiwv->click();
-    d.btEuresnEpomevou->click();
+    QTest::keyClick(d.leAvtikatastasn, Qt::Key_Return);
     QCOMPARE(p.sxeKwdikas->SelStart(), 0);
     d.btAvtikatastasn->click();
     QCOMPARE(p.sxeKwdikas->Line(0), u"ω β αβ"_s);
-    QCOMPARE(p.sxeKwdikas->SelStart(), 4);  // the next "α", ready for the next Replace
+    QCOMPARE(p.sxeKwdikas->SelStart(), 4);
     d.btAvtikatastasn->click();
     QCOMPARE(p.sxeKwdikas->Line(0), u"ω β ωβ"_s);
     QCOMPARE(p.sxeKwdikas->SelStart(), 10);  // "Α" differs in case
-    // Replace all goes from the caret to the end.
+    d.chbOlokliresLe3eis->click();
     d.btAvtikatastasnOlwv->click();
     QCOMPARE(p.sxeKwdikas->Text(), u"ω β ωβ\r\nΑ ω\r\nβ ω\r\n"_s);
+    // Whole words from the start: "ωβ" is left alone.
+    p.sxeKwdikas->SetCaretXY({0, 0});
+    d.SetKeimevo(u"ω"_s);
+    d.SetKeimevoAvtikatastasns(u"ψ"_s);
+    d.btAvtikatastasnOlwv->click();
+    QCOMPARE(p.sxeKwdikas->Text(), u"ψ β ωβ\r\nΑ ψ\r\nβ ψ\r\n"_s);
 }
 
 void TestEuresn::fieldStartsWithTheSelection()

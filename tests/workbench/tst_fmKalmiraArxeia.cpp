@@ -12,6 +12,7 @@
 #include "tests/workbench/Voithitika.h"
 
 using namespace kalmira;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,7 +34,7 @@ void ApavtnsnDialogou(const QString& diadromn, QString* protasn = nullptr)
 {
     OtavEmfanistei<QFileDialog>([diadromn, protasn](QFileDialog& d) {
         if (protasn)
-            *protasn = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            *protasn = d.findChild<QLineEdit*>(u"fileNameEdit"_s)->text();
         if (diadromn.isEmpty()) {
             d.reject();
             return;
@@ -61,18 +62,13 @@ class tst_fmKalmiraArxeia final : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup()
-    {
-        p.reset();
-        QCOMPARE(AnapavtnteesApavtnseis(), 0);
-    }
+    void cleanup();
 
     void ErwtnsnAllagwv();
     void Apo8nkeusnKaiAvoigma();
     void ProtasnOvomatosApoTnvEpikefalida();
     void ArxeioKwdikoselidas();
     void ApotuxiaApo8nkeusns();
-    void KleisimoMeAllages();
     void MenouEisagwgns();
     void EvergopoinsnEpe3ergasias();
     void Grammatoseira();
@@ -89,17 +85,22 @@ void tst_fmKalmiraArxeia::init()
     p = NeoPara8uro(apo8nkn);
 }
 
+void tst_fmKalmiraArxeia::cleanup()
+{
+    p.reset();
+    QCOMPARE(AnapavtnteesApavtnseis(), 0);
+}
+
 void tst_fmKalmiraArxeia::ErwtnsnAllagwv()
 {
-    Plnktrolognsn(*p, QStringLiteral("a"));
+    Plnktrolognsn(*p, u"a"_s);
     QVERIFY(p->sxeKwdikas->Modified());
     const QString keimevo = p->sxeKwdikas->Text();
     // Cancel keeps everything.
     QString erwtnsn;
     ApavtnsnErwtnsns(QMessageBox::Cancel, &erwtnsn);
     p->miDnmiourgia->trigger();
-    QCOMPARE(erwtnsn, QStringLiteral("Έχετε τροποποιήσει το πρόγραμμα «Ανώνυμο πρόγραμμα».\r\n"
-                                     "Θέλετε να αποθηκεύσετε τις αλλαγές;"));
+    QCOMPARE(erwtnsn, u"Έχετε τροποποιήσει το πρόγραμμα «Ανώνυμο πρόγραμμα».\r\nΘέλετε να αποθηκεύσετε τις αλλαγές;"_s);
     QCOMPARE(p->sxeKwdikas->Text(), keimevo);
     // Yes, then a cancelled save dialog, abandons the command.
     ApavtnsnErwtnsns(QMessageBox::Yes);
@@ -112,19 +113,27 @@ void tst_fmKalmiraArxeia::ErwtnsnAllagwv()
     p->miDnmiourgia->trigger();
     QCOMPARE(p->sxeKwdikas->LineCount(), 0);
     QVERIFY(!p->sxeKwdikas->Modified());
-    QCOMPARE(p->sbPanel[1]->text(), QStringLiteral("Αποθηκευμένο"));
-    QCOMPARE(p->windowTitle(), QStringLiteral("Ανώνυμο πρόγραμμα - Διερμηνευτής της Καλμίρας"));
+    QCOMPARE(p->sbPanel[1]->text(), u"Αποθηκευμένο"_s);
+    QCOMPARE(p->windowTitle(), u"Ανώνυμο πρόγραμμα - Διερμηνευτής της Καλμίρας"_s);
+    // Closing the window asks too.
+    Plnktrolognsn(*p, u"a"_s);
+    ApavtnsnErwtnsns(QMessageBox::Cancel);
+    p->close();
+    QVERIFY(p->isVisible());
+    ApavtnsnErwtnsns(QMessageBox::No);
+    p->close();
+    QVERIFY(!p->isVisible());
 }
 
 void tst_fmKalmiraArxeia::Apo8nkeusnKaiAvoigma()
 {
     // After New, Ctrl+S opens the save dialog; a name without extension gets ".καλμίρα".
-    const QString diadromn = fakelos.filePath(QStringLiteral("Άσκηση"));
+    const QString diadromn = fakelos.filePath(u"Άσκηση"_s);
     ApavtnsnDialogou(diadromn);
     Plnktro(*p, Qt::Key_S, Qt::ControlModifier);
-    const QString arxeio = diadromn + QStringLiteral(".καλμίρα");
+    const QString arxeio = diadromn + u".καλμίρα"_s;
     QCOMPARE(p->OvomaArxeiou(), arxeio);
-    QCOMPARE(p->windowTitle(), QDir::toNativeSeparators(arxeio) + QStringLiteral(" - Διερμηνευτής της Καλμίρας"));
+    QCOMPARE(p->windowTitle(), QDir::toNativeSeparators(arxeio) + u" - Διερμηνευτής της Καλμίρας"_s);
     const QByteArray bytes = Bytes(arxeio);
     QVERIFY(bytes.startsWith("\xFF\xFE"));
     QVERIFY(bytes.endsWith(QByteArray("\r\0\n\0", 4)));
@@ -135,7 +144,7 @@ void tst_fmKalmiraArxeia::Apo8nkeusnKaiAvoigma()
     QCOMPARE(p->tbApo8nkeusn->text(), p->miApo8nkeusn->text());
 
     // Named: Ctrl+S saves without a dialog.
-    Plnktrolognsn(*p, QStringLiteral("!"));
+    Plnktrolognsn(*p, u"!"_s);
     Plnktro(*p, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!p->sxeKwdikas->Modified());
     QVERIFY(Bytes(arxeio).startsWith(QByteArray("\xFF\xFE!\0", 4)));
@@ -152,51 +161,50 @@ void tst_fmKalmiraArxeia::Apo8nkeusnKaiAvoigma()
 
 void tst_fmKalmiraArxeia::ProtasnOvomatosApoTnvEpikefalida()
 {
-    p->sxeKwdikas->SetText(QStringLiteral("Πρόγραμμα Άσκηση1\r\nΑρχή\r\nΤέλος_προγράμματος\r\n"));
+    p->sxeKwdikas->SetText(u"Πρόγραμμα Άσκηση1\r\nΑρχή\r\nΤέλος_προγράμματος\r\n"_s);
     p->miMetaglwttisnClick();
     QString protasn;
     ApavtnsnDialogou({}, &protasn);
     p->miApo8nkeusnWs->trigger();
-    QCOMPARE(protasn, QStringLiteral("Άσκηση1"));
+    QCOMPARE(protasn, u"Άσκηση1"_s);
     QVERIFY(p->OvomaArxeiou().isEmpty());
 }
 
 void tst_fmKalmiraArxeia::ArxeioKwdikoselidas()
 {
     // Windows-1253 Greek without a byte-order mark opens intact and is saved as UTF-16.
-    const QString arxeio = fakelos.filePath(QStringLiteral("παλιό.txt"));
-    Grapse(arxeio, QByteArray("\xD0\xF1\xFC\xE3\xF1\xE1\xEC\xEC\xE1 \xC1\r\n\xC1\xF1\xF7\xDE\r\n"
-                              "\xD4\xDD\xEB\xEF\xF2_\xF0\xF1\xEF\xE3\xF1\xDC\xEC\xEC\xE1\xF4\xEF\xF2\r\n"));
+    const QString arxeio = fakelos.filePath(u"παλιό.txt"_s);
+    Grapse(arxeio, QByteArray("\xD0\xF1\xFC\xE3\xF1\xE1\xEC\xEC\xE1 \xC1\r\n\xC1\xF1\xF7\xDE\r\n\xD4\xDD\xEB\xEF\xF2_"
+                              "\xF0\xF1\xEF\xE3\xF1\xDC\xEC\xEC\xE1\xF4\xEF\xF2\r\n"));
     QVERIFY(p->AvoigmaArxeiou(arxeio));
-    QCOMPARE(p->sxeKwdikas->Line(0), QStringLiteral("Πρόγραμμα Α"));
-    QCOMPARE(p->sxeKwdikas->Line(2), QStringLiteral("Τέλος_προγράμματος"));
+    QCOMPARE(p->sxeKwdikas->Line(0), u"Πρόγραμμα Α"_s);
+    QCOMPARE(p->sxeKwdikas->Line(2), u"Τέλος_προγράμματος"_s);
     QVERIFY(p->miApo8nkeusnClick());
     QCOMPARE(Bytes(arxeio).left(6), QByteArray("\xFF\xFE\xA0\x03\xC1\x03", 6));
 }
 
 void tst_fmKalmiraArxeia::ApotuxiaApo8nkeusns()
 {
-    const QString arxeio = fakelos.filePath(QStringLiteral("α.καλμίρα"));
+    const QString arxeio = fakelos.filePath(u"α.καλμίρα"_s);
     ApavtnsnDialogou(arxeio);
     p->miApo8nkeusnWs->trigger();
     QCOMPARE(p->OvomaArxeiou(), arxeio);
-    Plnktrolognsn(*p, QStringLiteral("!"));
+    Plnktrolognsn(*p, u"!"_s);
     // The file's place is taken by a folder: the save fails, says why, and changes nothing.
     QVERIFY(QFile::remove(arxeio));
-    QVERIFY(QDir(fakelos.path()).mkdir(QStringLiteral("α.καλμίρα")));
+    QVERIFY(QDir(fakelos.path()).mkdir(u"α.καλμίρα"_s));
     QString mnvuma;
     ApavtnsnErwtnsns(QMessageBox::Ok, &mnvuma);
     QVERIFY(!p->miApo8nkeusnClick());
-    QVERIFY2(mnvuma.contains(QStringLiteral("α.καλμίρα")), qPrintable(mnvuma));
+    QVERIFY2(mnvuma.contains(u"α.καλμίρα"_s), qPrintable(mnvuma));
     QVERIFY(p->sxeKwdikas->Modified());
-    QCOMPARE(p->sbPanel[1]->text(), QStringLiteral("Τροποποιημένο"));
+    QCOMPARE(p->sbPanel[1]->text(), u"Τροποποιημένο"_s);
     QCOMPARE(p->OvomaArxeiou(), arxeio);
 
-    // A failed Save as (to a link that leads into a folder that does not exist) keeps the old name
-    // and caption.
+    // A failed Save as (to a link into a missing folder) keeps the old name and caption.
     const QString titlos = p->windowTitle();
-    const QString desmos = fakelos.filePath(QStringLiteral("β.καλμίρα"));
-    QVERIFY(QFile::link(fakelos.filePath(QStringLiteral("δεν/υπάρχει.καλμίρα")), desmos));
+    const QString desmos = fakelos.filePath(u"β.καλμίρα"_s);
+    QVERIFY(QFile::link(fakelos.filePath(u"δεν/υπάρχει.καλμίρα"_s), desmos));
     ApavtnsnDialogou(desmos);
     ApavtnsnErwtnsns(QMessageBox::Ok);
     QVERIFY(!p->miApo8nkeusnWsClick());
@@ -204,27 +212,16 @@ void tst_fmKalmiraArxeia::ApotuxiaApo8nkeusns()
     QCOMPARE(p->OvomaArxeiou(), arxeio);
 }
 
-void tst_fmKalmiraArxeia::KleisimoMeAllages()
-{
-    Plnktrolognsn(*p, QStringLiteral("a"));
-    ApavtnsnErwtnsns(QMessageBox::Cancel);
-    p->close();
-    QVERIFY(p->isVisible());
-    ApavtnsnErwtnsns(QMessageBox::No);
-    p->close();
-    QVERIFY(!p->isVisible());
-}
-
 void tst_fmKalmiraArxeia::MenouEisagwgns()
 {
-    p->sxeKwdikas->SetText(QStringLiteral("    \r\n"));
+    p->sxeKwdikas->SetText(u"    \r\n"_s);
     p->sxeKwdikas->SetCaretXY({4, 0});
-    QAction* ovo = p->mnEisagwgn->findChild<QAction*>(QStringLiteral("miOsoEpavalabe"));
+    QAction* ovo = p->mnEisagwgn->findChild<QAction*>(u"miOsoEpavalabe"_s);
     QVERIFY(ovo);
     ovo->trigger();
-    QCOMPARE(p->sxeKwdikas->Line(0), QStringLiteral("    Όσο  επανάλαβε"));
-    QCOMPARE(p->sxeKwdikas->Line(1), QStringLiteral("      "));
-    QCOMPARE(p->sxeKwdikas->Line(2), QStringLiteral("    τέλος_επανάληψης"));
+    QCOMPARE(p->sxeKwdikas->Line(0), u"    Όσο  επανάλαβε"_s);
+    QCOMPARE(p->sxeKwdikas->Line(1), u"      "_s);
+    QCOMPARE(p->sxeKwdikas->Line(2), u"    τέλος_επανάληψης"_s);
     QCOMPARE(p->sxeKwdikas->CaretXY().Column, 8);
     QCOMPARE(p->sxeKwdikas->CaretXY().Line, 0);
     // With the focus in the user screen nothing is inserted.
@@ -237,7 +234,7 @@ void tst_fmKalmiraArxeia::MenouEisagwgns()
 
 void tst_fmKalmiraArxeia::EvergopoinsnEpe3ergasias()
 {
-    QApplication::clipboard()->setText(QStringLiteral("x"));
+    QApplication::clipboard()->setText(u"x"_s);
     QVERIFY(!p->miApokopn->isEnabled());
     QVERIFY(p->miEpikollnsn->isEnabled());
     QVERIFY(p->miEpilognOlwv->isEnabled());
@@ -269,8 +266,8 @@ void tst_fmKalmiraArxeia::Grammatoseira()
 void tst_fmKalmiraArxeia::Egxeiridio()
 {
     // F1 opens egxeiridio/index.htm of the current folder with the desktop's handler.
-    QVERIFY(QDir(fakelos.path()).mkpath(QStringLiteral("egxeiridio")));
-    Grapse(fakelos.filePath(QStringLiteral("egxeiridio/index.htm")), "<html></html>");
+    QVERIFY(QDir(fakelos.path()).mkpath(u"egxeiridio"_s));
+    Grapse(fakelos.filePath(u"egxeiridio/index.htm"_s), "<html></html>");
     const QString prin = QDir::currentPath();
     QVERIFY(QDir::setCurrent(fakelos.path()));
     QList<QUrl> avoiktes;
@@ -280,13 +277,13 @@ void tst_fmKalmiraArxeia::Egxeiridio()
         return petuxaivei;
     };
     Plnktro(*p, Qt::Key_F1);
-    QCOMPARE(avoiktes, QList<QUrl>{QUrl::fromLocalFile(fakelos.filePath(QStringLiteral("egxeiridio/index.htm")))});
+    QCOMPARE(avoiktes, QList<QUrl>{QUrl::fromLocalFile(fakelos.filePath(u"egxeiridio/index.htm"_s))});
     // When the desktop cannot open it, the message says so.
     petuxaivei = false;
     QString mnvuma;
     ApavtnsnErwtnsns(QMessageBox::Ok, &mnvuma);
     Plnktro(*p, Qt::Key_F1);
-    QCOMPARE(mnvuma, QStringLiteral("Δεν μπόρεσα να ανοίξω το αρχείο βοήθειας egxeiridio\\index.htm"));
+    QCOMPARE(mnvuma, u"Δεν μπόρεσα να ανοίξω το αρχείο βοήθειας egxeiridio\\index.htm"_s);
     QVERIFY(QDir::setCurrent(prin));
 }
 
