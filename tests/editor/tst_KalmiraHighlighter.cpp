@@ -1,9 +1,9 @@
 // The language highlighter: token classes on the edge cases of the language, token information,
-// the change notification, and the colours written to and read from a temporary settings store.
+// the change notification, and the colours written to and read back from a settings file, sound
+// or damaged.
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -16,6 +16,7 @@
 #include "settings/KalmiraHighlighter.h"
 
 using namespace kalmira;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -36,6 +37,26 @@ QStringList Tokens(TKalmiraHighlighter& highlighter, const QString& line)
     return tokens;
 }
 
+// Loads into `highlighter` a settings file holding `times` (key, value), followed by the raw bytes
+// `skoupidia`.
+void Fortwse(TKalmiraHighlighter& highlighter, const QList<std::pair<QString, QVariant>>& times,
+             const QByteArray& skoupidia = {})
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("xrwmata.ini"));
+    {
+        QSettings store(path, QSettings::IniFormat);
+        for (const auto& [kleidi, timn] : times)
+            store.setValue(kleidi, timn);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(skoupidia);
+    file.close();
+    QSettings store(path, QSettings::IniFormat);
+    highlighter.FortwseXrwmata(store);
+}
+
 }  // namespace
 
 class TestKalmiraHighlighter final : public QObject {
@@ -48,13 +69,11 @@ private slots:
     void changesNotifyOnce();
     void coloursReachTheEditor();
     void settingsRoundTrip();
-    void missingKeysAndValuesLeaveColoursAlone();
     void damagedValuesArePassedOver_data();
     void damagedValuesArePassedOver();
     void coloursThatHideTheTextAreNotTaken();
     void damagedFileLoadsWhatItCan();
     void windowColoursBeforeAnyStoredSetting();
-    void defaultStoreIsMerovanKalmira();
 };
 
 void TestKalmiraHighlighter::tokenClasses_data()
@@ -143,9 +162,6 @@ void TestKalmiraHighlighter::changesNotifyOnce()
     highlighter.EpavaforaProepilogwv();  // ten attributes, one notification
     QCOMPARE(spy.count(), 3);
     QCOMPARE(highlighter.MorfnSxoliwv()->Foreground(), Rgb(0x80, 0x80, 0x80));
-    QCOMPARE(highlighter.MorfnKevwv()->Background(), Rgb(0xFF, 0xFF, 0xFF));
-    QCOMPARE(highlighter.MorfnAkurwv()->Background(), Rgb(0xFF, 0, 0));
-    QCOMPARE(highlighter.MorfnAkurwv()->Foreground(), Rgb(0, 0xFF, 0));
 }
 
 void TestKalmiraHighlighter::coloursReachTheEditor()
@@ -189,23 +205,12 @@ void TestKalmiraHighlighter::settingsRoundTrip()
         QVERIFY(saved.Apo8nkeuseXrwmata(store));
     }
     {
-        // The stored values themselves: red in the low byte, symbolic colours kept.
+        // Symbolic colours are stored as such (the colours' numbers are checked through the
+        // colours dialog).
         QSettings store(path, QSettings::IniFormat);
         QCOMPARE(store.childGroups().size(), 10);
-        store.beginGroup(QStringLiteral("Σχόλιο"));
-        QCOMPARE(store.value(QStringLiteral("Χρώμα")).toLongLong(), 8421504);
-        QCOMPARE(store.value(QStringLiteral("Φόντο")).toLongLong(), 16777215);
-        QCOMPARE(store.value(QStringLiteral("Πλάγια")).toInt(), 1);
-        QCOMPARE(store.value(QStringLiteral("Έντονα")).toInt(), 0);
-        QCOMPARE(store.value(QStringLiteral("Διαγραμμένα")).toInt(), 1);
-        store.endGroup();
-        store.beginGroup(QStringLiteral("Κενός χώρος"));
-        QCOMPARE(store.value(QStringLiteral("Χρώμα")).toLongLong(), 536870912);
-        QCOMPARE(static_cast<quint32>(store.value(QStringLiteral("Φόντο")).toLongLong()), quint32(0x80000005));
-        store.endGroup();
-        store.beginGroup(QStringLiteral("Άκυρος χαρακτήρας"));
-        QCOMPARE(store.value(QStringLiteral("Χρώμα")).toLongLong(), 65535);  // yellow
-        QCOMPARE(store.value(QStringLiteral("Υπογραμμισμένα")).toInt(), 1);
+        QCOMPARE(store.value(QStringLiteral("Κενός χώρος/Χρώμα")).toLongLong(), 536870912);
+        QCOMPARE(static_cast<quint32>(store.value(QStringLiteral("Κενός χώρος/Φόντο")).toLongLong()), quint32(0x80000005));
     }
     TKalmiraHighlighter loaded;
     loaded.MorfnAvagvwristikwv()->SetAll(Rgb(9, 9, 9), Rgb(9, 9, 9), fsStrikeOut);
@@ -219,31 +224,6 @@ void TestKalmiraHighlighter::settingsRoundTrip()
         QCOMPARE(b->Foreground(), a->Foreground());
         QCOMPARE(b->Style(), a->Style());
     }
-}
-
-void TestKalmiraHighlighter::missingKeysAndValuesLeaveColoursAlone()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("xrwmata.ini"));
-    {
-        QSettings store(path, QSettings::IniFormat);
-        store.setValue(QStringLiteral("Σχόλιο/Χρώμα"), 255);
-        store.setValue(QStringLiteral("Σύμβολο/Έντονα"), 0);
-        store.setValue(QStringLiteral("Σύμβολο/Πλάγια"), 1);
-        store.setValue(QStringLiteral("Αλφαριθμητικό/Φόντο"), QStringLiteral("όχι αριθμός"));
-    }
-    TKalmiraHighlighter highlighter;
-    highlighter.MorfnKevwv()->SetBackground(clWindow);
-    QSettings store(path, QSettings::IniFormat);
-    highlighter.FortwseXrwmata(store);
-    const THighlightAttributes* sxolio = highlighter.MorfnSxoliwv();
-    QCOMPARE(sxolio->Foreground(), Rgb(0xFF, 0, 0));
-    QCOMPARE(sxolio->Background(), Rgb(0xFF, 0xFF, 0xFF));
-    QCOMPARE(sxolio->Style(), TFontStyles(fsItalic));
-    QCOMPARE(highlighter.MorfnSumbolwv()->Style(), TFontStyles(fsItalic));
-    QCOMPARE(highlighter.MorfnSumbolwv()->Foreground(), Rgb(0xFF, 0, 0));
-    QCOMPARE(highlighter.MorfnAlfari8mntikwv()->Background(), Rgb(0xFF, 0xFF, 0xFF));
-    QCOMPARE(highlighter.MorfnKevwv()->Background(), clWindow);
 }
 
 void TestKalmiraHighlighter::damagedValuesArePassedOver_data()
@@ -270,18 +250,9 @@ void TestKalmiraHighlighter::damagedValuesArePassedOver()
 {
     QFETCH(QString, value);
     QFETCH(QVariant, stored);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("xrwmata.ini"));
-    {
-        QSettings store(path, QSettings::IniFormat);
-        store.beginGroup(QStringLiteral("Σχόλιο"));
-        store.setValue(value, stored);
-        store.setValue(QStringLiteral("Υπογραμμισμένα"), 1);
-    }
     TKalmiraHighlighter highlighter;
     XrwmataPara8urou(highlighter);
-    QSettings store(path, QSettings::IniFormat);
-    highlighter.FortwseXrwmata(store);
+    Fortwse(highlighter, {{u"Σχόλιο/"_s + value, stored}, {u"Σχόλιο/Υπογραμμισμένα"_s, 1}});
     const THighlightAttributes* sxolio = highlighter.MorfnSxoliwv();
     QCOMPARE(sxolio->Background(), clWindow);
     QCOMPARE(sxolio->Foreground(), Rgb(0x80, 0x80, 0x80));
@@ -290,27 +261,18 @@ void TestKalmiraHighlighter::damagedValuesArePassedOver()
 
 void TestKalmiraHighlighter::coloursThatHideTheTextAreNotTaken()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("xrwmata.ini"));
-    {
-        QSettings store(path, QSettings::IniFormat);
-        store.setValue(QStringLiteral("Αναγνωριστικό/Φόντο"), 0);  // black on black
-        store.setValue(QStringLiteral("Αναγνωριστικό/Χρώμα"), 0);
-        store.setValue(QStringLiteral("Αναγνωριστικό/Έντονα"), 1);
-        // The window colour as text on the window colour.
-        store.setValue(QStringLiteral("Σύμβολο/Χρώμα"), static_cast<qint32>(clWindow));
-        // Text in the editor's own colour is always readable.
-        store.setValue(QStringLiteral("Κενός χώρος/Φόντο"), 0);
-        store.setValue(QStringLiteral("Κενός χώρος/Χρώμα"), static_cast<qint32>(clDefault));
-        // The window colour as a system colour stored negative, and blue text on it: both taken.
-        store.setValue(QStringLiteral("Σχόλιο/Φόντο"), -2147483643);
-        store.setValue(QStringLiteral("Σχόλιο/Χρώμα"), 16711680);
-    }
     TKalmiraHighlighter highlighter;
     XrwmataPara8urou(highlighter);
     highlighter.MorfnSxoliwv()->SetBackground(Rgb(0xFF, 0xFF, 0xFF));
-    QSettings store(path, QSettings::IniFormat);
-    highlighter.FortwseXrwmata(store);
+    Fortwse(highlighter, {
+        {u"Αναγνωριστικό/Φόντο"_s, 0}, {u"Αναγνωριστικό/Χρώμα"_s, 0},  // black on black
+        {u"Αναγνωριστικό/Έντονα"_s, 1},
+        {u"Σύμβολο/Χρώμα"_s, static_cast<qint32>(clWindow)},  // the window colour on itself
+        // Text in the editor's own colour is always readable.
+        {u"Κενός χώρος/Φόντο"_s, 0}, {u"Κενός χώρος/Χρώμα"_s, static_cast<qint32>(clDefault)},
+        // The window colour as a system colour stored negative, and blue text on it: both taken.
+        {u"Σχόλιο/Φόντο"_s, -2147483643}, {u"Σχόλιο/Χρώμα"_s, 16711680},
+    });
     const THighlightAttributes* avagvwristiko = highlighter.MorfnAvagvwristikwv();
     QCOMPARE(avagvwristiko->Background(), clWindow);
     QCOMPARE(avagvwristiko->Foreground(), Rgb(0, 0, 0));
@@ -326,22 +288,11 @@ void TestKalmiraHighlighter::coloursThatHideTheTextAreNotTaken()
 // colours, and no class ends with unreadable text.
 void TestKalmiraHighlighter::damagedFileLoadsWhatItCan()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("xrwmata.ini"));
-    {
-        QSettings store(path, QSettings::IniFormat);
-        store.setValue(QStringLiteral("Σχόλιο/Χρώμα"), 255);
-    }
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(QByteArray("\n\x01\x02[[[\n=\n\xff\xfe garbage\n[") + QByteArray(1000, '\0') +
-                   QByteArray("\nx=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x12)\n@Invalid()=\n"));
-    }
     TKalmiraHighlighter highlighter;
     XrwmataPara8urou(highlighter);
-    QSettings store(path, QSettings::IniFormat);
-    highlighter.FortwseXrwmata(store);
+    Fortwse(highlighter, {{u"Σχόλιο/Χρώμα"_s, 255}},
+            QByteArray("\n\x01\x02[[[\n=\n\xff\xfe garbage\n[") + QByteArray(1000, '\0') +
+                QByteArray("\nx=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x12)\n@Invalid()=\n"));
     QCOMPARE(highlighter.MorfnSxoliwv()->Foreground(), Rgb(0xFF, 0, 0));
     QCOMPARE(highlighter.MorfnSxoliwv()->Background(), clWindow);
     for (int i = 0; i < Plnr8osKlasewv; ++i) {
@@ -371,21 +322,6 @@ void TestKalmiraHighlighter::windowColoursBeforeAnyStoredSetting()
         QCOMPARE(akuroi->Foreground(), katoxos == kxKurioPara8uro ? Rgb(0, 0, 0) : Rgb(0xFF, 0xFF, 0));
         QCOMPARE(akuroi->Style(), TFontStyles(fsBold));
     }
-}
-
-void TestKalmiraHighlighter::defaultStoreIsMerovanKalmira()
-{
-    // The user's own store is moved into a temporary folder for this test.
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    TKalmiraHighlighter saved;
-    saved.MorfnAgglikwv()->SetForeground(Rgb(0x12, 0x34, 0x56));
-    QVERIFY(saved.Apo8nkeuseXrwmata());
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Merovan/Καλμίρα.conf"))));
-    TKalmiraHighlighter loaded;
-    loaded.FortwseXrwmata();
-    QCOMPARE(loaded.MorfnAgglikwv()->Foreground(), Rgb(0x12, 0x34, 0x56));
 }
 
 QTEST_MAIN(TestKalmiraHighlighter)

@@ -15,11 +15,6 @@
 // print what the page shows.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -28,11 +23,11 @@
 #include <string>
 #include <vector>
 
+#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringDecoder>
-
-extern char** environ;
+#include <QTemporaryDir>
 
 namespace fs = std::filesystem;
 
@@ -107,65 +102,37 @@ struct TApotelesma {
 
 // Runs kalmira-cli ARGS with `eisodos` on its standard input, under Greek regional settings so
 // that reals are written with the decimal comma, in the folder `katalogos` when one is given.
-TApotelesma Ektelese(const fs::path& fakelos, std::vector<std::string> orismata, const QString& eisodos, const fs::path& katalogos = {})
+TApotelesma Ektelese(const QStringList& orismata, const QString& eisodos, const QString& katalogos = {})
 {
-    const fs::path in = fakelos / "eisodos", out = fakelos / "e3odos", err = fakelos / "la8n";
-    std::ofstream(in, std::ios::binary) << eisodos.toStdString();
-    posix_spawn_file_actions_t energeies;
-    posix_spawn_file_actions_init(&energeies);
-    posix_spawn_file_actions_addopen(&energeies, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&energeies, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&energeies, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (!katalogos.empty())
-        posix_spawn_file_actions_addchdir_np(&energeies, katalogos.c_str());
-    orismata.insert(orismata.begin(), KALMIRA_CLI);
-    std::vector<std::string> peribalon{"LC_ALL=el_GR.UTF-8"};
-    for (char** e = environ; *e; ++e)
-        if (!std::string_view(*e).starts_with("LC_ALL="))
-            peribalon.emplace_back(*e);
-    std::vector<char*> argv, envp;
-    for (std::string& o : orismata)
-        argv.push_back(o.data());
-    for (std::string& p : peribalon)
-        envp.push_back(p.data());
-    argv.push_back(nullptr);
-    envp.push_back(nullptr);
+    QProcess kalmira;
+    QProcessEnvironment peribalon = QProcessEnvironment::systemEnvironment();
+    peribalon.insert(QStringLiteral("LC_ALL"), QStringLiteral("el_GR.UTF-8"));
+    kalmira.setProcessEnvironment(peribalon);
+    kalmira.setWorkingDirectory(katalogos);
+    kalmira.start(QStringLiteral(KALMIRA_CLI), orismata);
+    kalmira.write(eisodos.toUtf8());
+    kalmira.closeWriteChannel();
     TApotelesma apotelesma;
-    pid_t pid;
-    int katastasn = 0;
-    if (posix_spawn(&pid, KALMIRA_CLI, &energeies, nullptr, argv.data(), envp.data()) == 0 && waitpid(pid, &katastasn, 0) == pid &&
-        WIFEXITED(katastasn))
-        apotelesma.kwdikos = WEXITSTATUS(katastasn);
-    posix_spawn_file_actions_destroy(&energeies);
-    apotelesma.e3odos = Selida(out);
-    apotelesma.la8n = Selida(err);
+    if (kalmira.waitForFinished(60'000) && kalmira.exitStatus() == QProcess::NormalExit)
+        apotelesma.kwdikos = kalmira.exitCode();
+    apotelesma.e3odos = QString::fromUtf8(kalmira.readAllStandardOutput()).remove(u'\r');
+    apotelesma.la8n = QString::fromUtf8(kalmira.readAllStandardError()).remove(u'\r');
     return apotelesma;
 }
 
 class ManualPage : public testing::TestWithParam<std::string> {
 protected:
-    void SetUp() override
-    {
-        selida_ = Selida(Fakelos / GetParam());
-        std::string protypo = (fs::temp_directory_path() / "kalmira-egxeiridio-XXXXXX").string();
-        ASSERT_NE(mkdtemp(protypo.data()), nullptr);
-        fakelos_ = protypo;
-    }
+    void SetUp() override { selida_ = Selida(Fakelos / GetParam()); }
 
-    void TearDown() override
+    TApotelesma Kalmira(const QString& entoln, const QString& programma, const QString& eisodos = {})
     {
-        std::error_code e;
-        fs::remove_all(fakelos_, e);
-    }
-
-    TApotelesma Kalmira(const std::string& entoln, const QString& programma, const QString& eisodos = {})
-    {
-        std::ofstream(fakelos_ / "programma.txt", std::ios::binary) << programma.toStdString();
-        return Ektelese(fakelos_, {entoln, (fakelos_ / "programma.txt").string()}, eisodos);
+        const QString arxeio = fakelos_.filePath(QStringLiteral("programma.txt"));
+        std::ofstream(arxeio.toStdString(), std::ios::binary) << programma.toStdString();
+        return Ektelese({entoln, arxeio}, eisodos);
     }
 
     QString selida_;
-    fs::path fakelos_;
+    QTemporaryDir fakelos_;
 };
 
 TEST_P(ManualPage, ProgramsCompileAndRunAsShown)
@@ -284,40 +251,35 @@ INSTANTIATE_TEST_SUITE_P(Egxeiridio, ManualPage, testing::ValuesIn(Selides()), [
 });
 
 // The shell expands a word with "*" to the files it matches, in order of their names.
-std::vector<std::string> Epektasn(const fs::path& katalogos, const QString& le3n)
+QStringList Epektasn(const fs::path& katalogos, const QString& le3n)
 {
     if (!le3n.contains(u'*'))
-        return {le3n.toStdString()};
+        return {le3n};
     const QString fakelos = le3n.section(u'/', 0, -2), protypo = le3n.section(u'/', -1);
     const QRegularExpression tairiasma(QRegularExpression::wildcardToRegularExpression(protypo));
-    std::vector<std::string> arxeia;
+    QStringList arxeia;
     for (const auto& e : fs::directory_iterator(katalogos / fakelos.toStdString()))
-        if (tairiasma.match(QString::fromStdString(e.path().filename().string())).hasMatch())
-            arxeia.push_back((fs::path(fakelos.toStdString()) / e.path().filename()).string());
-    std::sort(arxeia.begin(), arxeia.end());
+        if (const QString ovoma = QString::fromStdString(e.path().filename().string()); tairiasma.match(ovoma).hasMatch())
+            arxeia += fakelos + u'/' + ovoma;
+    arxeia.sort();
     return arxeia;
 }
 
 TEST(Manual, TeacherSessionsGiveTheReportsShown)
 {
     const fs::path askisn = fs::path(KALMIRA_EXAMPLES_DIR) / "Άσκηση_μέγιστος";
-    std::string protypo = (fs::temp_directory_path() / "kalmira-egxeiridio-XXXXXX").string();
-    ASSERT_NE(mkdtemp(protypo.data()), nullptr);
     int plnthos = 0;
     for (const QStringList& t : Tairiasmata(Selida(Fakelos / "kalmira-cli.htm"), QStringLiteral(R"re(<pre>\$ kalmira-cli (test [^\n]*)\n(.*?)</pre>)re"))) {
         SCOPED_TRACE(t[1].toStdString());
-        std::vector<std::string> orismata;
+        QStringList orismata;
         for (const QString& le3n : t[1].split(u' ', Qt::SkipEmptyParts))
-            for (const std::string& o : Epektasn(askisn, le3n))
-                orismata.push_back(o);
-        const TApotelesma r = Ektelese(protypo, orismata, {}, askisn);
+            orismata += Epektasn(askisn, le3n);
+        const TApotelesma r = Ektelese(orismata, {}, QString::fromStdString(askisn.string()));
         EXPECT_EQ(r.la8n, u"");
         EXPECT_TRUE(Idia(Keimevo(t[2]), r.e3odos));
         ++plnthos;
     }
     EXPECT_GT(plnthos, 0);
-    std::error_code e;
-    fs::remove_all(protypo, e);
 }
 
 TEST(Manual, ReachesEveryPageAndEveryExample)
