@@ -240,9 +240,9 @@ void TestKalmiraHighlighter::damagedValuesArePassedOver_data()
     row("no colour at all", "Χρώμα", 0x40000000);
     row("unknown system colour", "Χρώμα", static_cast<qint32>(0x800000FFu));
     row("system colour with stray bits", "Φόντο", static_cast<qint32>(0x80010005u));
-    row("style flag 2", "Έντονα", 2);
-    row("style flag -1", "Έντονα", -1);
-    row("style flag as a word", "Έντονα", QStringLiteral("ναι"));
+    row("style flag 2", "Πλάγια", 2);
+    row("style flag -1", "Πλάγια", -1);
+    row("style flag as a word", "Πλάγια", QStringLiteral("ναι"));
 }
 
 // A damaged value is passed over like a missing one; the sound value beside it is still read.
