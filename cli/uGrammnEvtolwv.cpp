@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/uElegxosAskisewv.h"
 #include "core/uProgramma.h"
 #include "front/uLa8os.h"
 #include "front/uTimn.h"
@@ -79,7 +80,7 @@ bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, st
         return false;
     };
     if (orismata.isEmpty())
-        return la8os("λείπει η εντολή (check ή run)");
+        return la8os("λείπει η εντολή (check, run ή test)");
     if (orismata[0] == u"check")
         parametroi.ektelesn = false;
     else if (orismata[0] == u"run")
@@ -124,9 +125,11 @@ bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, st
 int Ektelesn(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
 {
     if (orismata.size() == 1 && (orismata[0] == u"--help" || orismata[0] == u"-h")) {
-        e3odos << Xrnsn;
+        e3odos << Xrnsn << '\n' << XrnsnElegxou;
         return ke3Epituxia;
     }
+    if (!orismata.isEmpty() && orismata[0] == u"test")
+        return ElegxosAskisewv(orismata.mid(1), e3odos, la8n);
     TParametroi parametroi;
     if (!DiabaseParametrous(orismata, parametroi, la8n))
         return ke3La8osArxeiouNParametrwv;

@@ -8,6 +8,7 @@
 #include <exception>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "front/uLa8os.h"
 
@@ -166,6 +167,12 @@ void TXeiristes::Diabase(const TEkfrasnMetablntns& metablntn, std::u16string& ke
     ElegxosTermatismou();
 }
 
+void TXeiristes::ElegxosDiakopns(TEvtoln* epomevn)
+{
+    if (std::exchange(diakopn_, false))
+        throw TDiakopnBnmatos{epomevn};
+}
+
 // ---------------------------------------------------------------------------------------------
 // The program object
 
@@ -227,6 +234,19 @@ static TThesnLa8ous ThesnSeKeimevo(const std::u16string& keimevo, std::size_t sn
     return thesn;
 }
 
+// The text after the word that starts at the analyzer's position `thesn` (the framed text starts
+// with CR LF); empty when only blanks and line breaks follow.
+static std::u16string KeimevoMetaTnvLe3n(const std::u16string& keimevo, std::size_t thesn)
+{
+    std::size_t i = std::min(thesn >= 3 ? thesn - 3 : 0, keimevo.size());
+    while (i < keimevo.size() && (EivaiGramma(keimevo[i]) || EivaiPsnfio(keimevo[i]) || keimevo[i] == u'_'))
+        ++i;
+    const std::size_t ar3n = i;
+    while (i < keimevo.size() && EivaiKevo(keimevo[i]))
+        ++i;
+    return i == keimevo.size() ? std::u16string() : keimevo.substr(ar3n);
+}
+
 bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
 {
     if (metaglwttisnZntn8nke_)
@@ -253,6 +273,7 @@ bool TProgramma::Metaglwttisn(std::u16string& pnyh, int de3iPeri8wrio)
             pnyh, [evtoles](const std::u16string& sxolio, TTroposGrammns tropos) { evtoles->Ekpompn(sxolio, tropos); });
         sarwtns_ = std::make_unique<TSarwtnsEkfrasewv>(*lektikos_, *avagvwristika_);
         KataskeuaseEvtoles();
+        keimevoMetaToTelos_ = KeimevoMetaTnvLe3n(pnyh, thesnTelous_);
         pnyh = evtoles_->PareKeimevo();
         metaglwttistnke_ = true;
     } catch (const ELektikoLa8os& e) {
@@ -331,6 +352,7 @@ void TProgramma::KataskeuaseEvtoles()
             throw ESuvtaktikoLa8os(Morfh(u"Η λέξη «%s» δεν είναι έγκυρη εντολή της Καλμίρας", {KeimevoTimns(p.Le3n().Timn)}));
         }
     }
+    thesnTelous_ = lektikos_->Ar3nLe3ns();
     TEvtolnTelosProgrammatos::Kataskeuase(p);
     evtoles_->Trexousa = nullptr;
 }
@@ -372,6 +394,9 @@ int TProgramma::EpomevoBnma()
     TEvtoln* trexousa = evtoles_->Trexousa;
     try {
         return evtoles_->Bnma() - 1;
+    } catch (const TDiakopnBnmatos& diakopn) {
+        evtoles_->Trexousa = diakopn.Epomevn;  // one step is one statement anyway
+        return TrexousaGrammn();
     } catch (...) {
         TelosAkurouBnmatos(trexousa);
     }
@@ -396,6 +421,9 @@ TApotelesmaEktelesns TProgramma::Ektelese(std::int64_t megistaBnmata)
             evtoln = evtoln->Ektelesn();
             ++bnmata;
         } while (evtoln && bnmata < megistaBnmata);
+    } catch (const TDiakopnBnmatos& diakopn) {
+        evtoln = diakopn.Epomevn;  // the Διάβασε that asked for the pause has run
+        ++bnmata;
     } catch (...) {
         TelosAkurouBnmatos(evtoln);  // the statement that failed: its step did not return
     }
@@ -405,6 +433,12 @@ TApotelesmaEktelesns TProgramma::Ektelese(std::int64_t megistaBnmata)
     apotelesma.TeleutaiaGrammn = teleutaia->Eidos == TEvtoln::evProgramma ? -1 : teleutaia->Grammn - 1;
     apotelesma.EpomevnGrammn = evtoln ? evtoln->Grammn - 1 : -1;
     return apotelesma;
+}
+
+void TProgramma::Diakopn()
+{
+    if (seBnma_)
+        xeiristes_.diakopn_ = true;
 }
 
 void TProgramma::Termatismos()

@@ -76,6 +76,8 @@ public:
     void Grace(const std::u16string& grammn);
     // Διάβασε asks for the text of one variable.
     void Diabase(const TEkfrasnMetablntns& metablntn, std::u16string& keimevo);
+    // Διάβασε, once its values are stored: raises TDiakopnBnmatos if a pause was asked for.
+    void ElegxosDiakopns(TEvtoln* epomevn);
 
 private:
     friend class TProgramma;
@@ -84,6 +86,13 @@ private:
     const TOnDiabase onDiabase_;
     const TOnGrace onGrace_;
     bool termatismos_ = false;  // Termatismos was called from inside a handler
+    bool diakopn_ = false;      // Diakopn was called from inside the input handler
+};
+
+// Raised by Διάβασε, once its values are stored, when the input handler asked for a pause: it ends
+// a batch of Ektelese after that statement. Not an error; nothing outside the program object sees it.
+struct TDiakopnBnmatos {
+    TEvtoln* Epomevn;
 };
 
 // The program object: one compiled program, and its runs.
@@ -110,6 +119,10 @@ public:
     // The analyzer's raw position of the error: a 1-based index into its framed text, which starts
     // with a CR LF of its own (ThesnLa8ous is this position in the caller's text).
     std::size_t SnmeioLa8ous() const { return snmeioLa8ous_; }
+    // What the source held after Τέλος_προγράμματος, from the end of that word on: it is neither
+    // compiled nor part of the regenerated text, and the workbench keeps it in the editor so that
+    // none of the pupil's text is lost. Empty when only blanks follow.
+    const std::u16string& KeimevoMetaToTelos() const { return keimevoMetaToTelos_; }
     // The program's name from its heading, as written.
     const std::u16string& OvomaProgrammatos() const { return ovomaProgrammatos_; }
 
@@ -127,6 +140,9 @@ public:
     // Ends the current run: the next step begins a new one. Called from inside a handler, it ends
     // the run when the handler returns, by raising ELa8osEktelesns with MnvumaTermatismou.
     void Termatismos();
+    // Called from inside the input handler: the Ektelese in progress stops after that Διάβασε (the
+    // input dialog's pause after the input). A single step is not affected.
+    void Diakopn();
     // The line of the statement that runs next, which after a run-time error is the statement that
     // failed; -1 when no run is in progress.
     int TrexousaGrammn() const;
@@ -152,6 +168,8 @@ private:
     std::u16string eidosLa8ous_;
     std::u16string mnvumaLa8ous_;
     std::size_t snmeioLa8ous_ = 0;
+    std::size_t thesnTelous_ = 0;  // the analyzer's position of Τέλος_προγράμματος
+    std::u16string keimevoMetaToTelos_;
     TThesnLa8ous thesnLa8ous_;
 
     std::unique_ptr<TLektikosAvalutns> lektikos_;

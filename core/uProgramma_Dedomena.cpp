@@ -436,6 +436,7 @@ TEvtoln* TEvtolnDiabase::Ektelesn()
         default: throw ELa8osMou(u"Λάθος τύπος κατά την εκτέλεση του διαβάσματος");
         }
     }
+    Xeiristes.ElegxosDiakopns(Epomevn);
     return Epomevn;
 }
 

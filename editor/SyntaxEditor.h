@@ -127,6 +127,7 @@ public:
     int LineCount() const;
     QString Line(int index) const;
     void AppendLine(const QString& line);
+    void AppendLines(const QStringList& lines);  // one layout and repaint for the whole batch
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 

@@ -114,15 +114,25 @@ QString TSyntaxEdit::Line(int index) const
 
 void TSyntaxEdit::AppendLine(const QString& line)
 {
-    const QString clean = SplitLines(line).join(u' ');
+    AppendLines({line});
+}
+
+void TSyntaxEdit::AppendLines(const QStringList& lines)
+{
+    if (lines.isEmpty())
+        return;
+    QStringList clean;
+    clean.reserve(lines.size());
+    for (const QString& line : lines)
+        clean.append(SplitLines(line).join(u' '));  // a line holds no line break
     programmatic_ = true;
-    // One edit block: the view lays out and updates once per line rather than once per change.
+    // One edit block: the view lays out and updates once for the whole batch.
     QTextCursor end(Document());
     end.movePosition(QTextCursor::End);
     end.beginEditBlock();
     if (LineCount() > 0)
         end.insertBlock();
-    end.insertText(clean);
+    end.insertText(clean.join(QChar::ParagraphSeparator));
     end.endEditBlock();
     programmatic_ = false;
     zeroLines_ = false;

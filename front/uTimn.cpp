@@ -367,22 +367,39 @@ std::u16string KeimevoPragmatikou(double timn)
 
 std::u16string KeimevoTimns(const TTimn& timn)
 {
+    bool kommevo = false;
+    return KeimevoTimns(timn, std::u16string::npos, kommevo);
+}
+
+std::u16string KeimevoTimns(const TTimn& timn, std::size_t megisto, bool& kommevo)
+{
+    kommevo = false;
+    std::u16string apotelesma;
     switch (timn.Eidos()) {
-    case TTimn::tmKevo: return u"-";
-    case TTimn::tmLogikos: return timn.Logikos() ? u"Αληθής" : u"Ψευδής";
+    case TTimn::tmKevo: apotelesma = u"-"; break;
+    case TTimn::tmLogikos: apotelesma = timn.Logikos() ? u"Αληθής" : u"Ψευδής"; break;
     case TTimn::tmPivakas: {
+        // Element by element, so that a huge array costs no more than the text that is kept.
         const TPivakasTimwv& pivakas = timn.Pivakas();
-        std::u16string apotelesma = u"(";
-        for (std::size_t i = 0; i < pivakas.Plnr8os(); ++i) {
+        apotelesma = u"(";
+        for (std::size_t i = 0; i < pivakas.Plnr8os() && apotelesma.size() <= megisto; ++i) {
             if (i > 0)
                 apotelesma += u", ";
             apotelesma += pivakas[i].EivaiKevo() ? std::u16string(u"-") : pivakas[i].SeAlfari8mntiko();
         }
         apotelesma += u')';
-        return apotelesma;
+        break;
     }
-    default: return timn.SeAlfari8mntiko();
+    case TTimn::tmAlfari8mntiko:
+        apotelesma = timn.Alfari8mntiko().substr(0, megisto == std::u16string::npos ? megisto : megisto + 1);
+        break;
+    default: apotelesma = timn.SeAlfari8mntiko(); break;
     }
+    if (apotelesma.size() > megisto) {
+        apotelesma.resize(megisto);
+        kommevo = true;
+    }
+    return apotelesma;
 }
 
 // ---------------------------------------------------------------------------------------------

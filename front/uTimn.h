@@ -148,6 +148,9 @@ std::u16string KeimevoPragmatikou(double timn);
 // The display text of a value: "-" when empty, "Αληθής"/"Ψευδής" for booleans, arrays in
 // parentheses in row-major order.
 std::u16string KeimevoTimns(const TTimn& timn);
+// The same text cut to at most `megisto` characters; `kommevo` tells whether it was cut. A large
+// array or string costs only the part that is kept.
+std::u16string KeimevoTimns(const TTimn& timn, std::size_t megisto, bool& kommevo);
 
 // Grammatical forms and genders of the type names.
 enum TPtwsn : std::uint8_t {

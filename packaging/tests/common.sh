@@ -22,12 +22,13 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 # The files an installation holds, one path a line relative to the prefix, sorted: the fixed list
-# in expected-files.txt, every example program and every file of the manual's folder when there is one.
+# in expected-files.txt, every file of the examples (the example exercise's folder included) and every
+# file of the manual's folder when there is one.
 expected_files() {
   local source=$1
   {
     grep -v '^#' "$(dirname "${BASH_SOURCE[0]}")/expected-files.txt" | sed '/^$/d'
-    (cd "$source" && find examples -maxdepth 1 -type f -name '*.καλμίρα' | sed 's|^|share/kalmira/|')
+    (cd "$source" && find examples -type f | sed 's|^|share/kalmira/|')
     if [ -d "$source/egxeiridio" ]; then
       (cd "$source" && find egxeiridio -type f | sed 's|^|share/kalmira/|')
     fi

@@ -182,3 +182,24 @@ TEST(ProgrammaDeathTest, DestroyingCompilingOrSteppingFromInsideAHandlerStopsThe
         },
         "Metaglwttisn");
 }
+
+TEST(Programma, TheTextAfterTheEndIsKeptAsWritten)
+{
+    const struct {
+        std::u16string pnyh;
+        std::u16string meta;
+    } periptwseis[] = {
+        {u"Πρόγραμμα Π\r\nΑρχή\r\nΤέλος_προγράμματος\r\n  \r\n", u""},
+        {u"Πρόγραμμα Π\r\nΑρχή\r\nτέλος_ΠΡΟΓΡΑΜΜΑΤΟΣ !τέλος\r\nΣημειώσεις: α <-- 1\r\n",
+         u" !τέλος\r\nΣημειώσεις: α ← 1\r\n"},
+        {u"Πρόγραμμα Π Αρχή Τέλος_προγράμματος 42", u" 42"},
+    };
+    for (const auto& p : periptwseis) {
+        TProgramma programma(nullptr, nullptr);
+        std::u16string keimevo = p.pnyh;
+        ASSERT_TRUE(programma.Metaglwttisn(keimevo, 64)) << U8(p.pnyh);
+        EXPECT_EQ(U8(programma.KeimevoMetaToTelos()), U8(p.meta));
+        // The regenerated text itself ends with the end of the program.
+        EXPECT_TRUE(keimevo.ends_with(u"Τέλος_προγράμματος\r\n"));
+    }
+}

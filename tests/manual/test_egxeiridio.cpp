@@ -10,7 +10,9 @@
 //                                    with the values of its data-eisodos (separated by "|") as input,
 //                                    or, after a "programma-lathos", the compile message.
 // Every page is UTF-8 Greek HTML with a nav, one h1 and headings in order; every local link,
-// fragment and image resolves; every page and every example program is reachable.
+// fragment and image resolves; every page and every example program is reachable. The sessions
+// "$ kalmira-cli test ..." on the teachers' page are run in the example exercise's folder and must
+// print what the page shows.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -104,8 +106,8 @@ struct TApotelesma {
 };
 
 // Runs kalmira-cli ARGS with `eisodos` on its standard input, under Greek regional settings so
-// that reals are written with the decimal comma.
-TApotelesma Ektelese(const fs::path& fakelos, std::vector<std::string> orismata, const QString& eisodos)
+// that reals are written with the decimal comma, in the folder `katalogos` when one is given.
+TApotelesma Ektelese(const fs::path& fakelos, std::vector<std::string> orismata, const QString& eisodos, const fs::path& katalogos = {})
 {
     const fs::path in = fakelos / "eisodos", out = fakelos / "e3odos", err = fakelos / "la8n";
     std::ofstream(in, std::ios::binary) << eisodos.toStdString();
@@ -114,6 +116,8 @@ TApotelesma Ektelese(const fs::path& fakelos, std::vector<std::string> orismata,
     posix_spawn_file_actions_addopen(&energeies, 0, in.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&energeies, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&energeies, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (!katalogos.empty())
+        posix_spawn_file_actions_addchdir_np(&energeies, katalogos.c_str());
     orismata.insert(orismata.begin(), KALMIRA_CLI);
     std::vector<std::string> peribalon{"LC_ALL=el_GR.UTF-8"};
     for (char** e = environ; *e; ++e)
@@ -278,6 +282,43 @@ INSTANTIATE_TEST_SUITE_P(Egxeiridio, ManualPage, testing::ValuesIn(Selides()), [
     std::replace(ovoma.begin(), ovoma.end(), '-', '_');
     return ovoma;
 });
+
+// The shell expands a word with "*" to the files it matches, in order of their names.
+std::vector<std::string> Epektasn(const fs::path& katalogos, const QString& le3n)
+{
+    if (!le3n.contains(u'*'))
+        return {le3n.toStdString()};
+    const QString fakelos = le3n.section(u'/', 0, -2), protypo = le3n.section(u'/', -1);
+    const QRegularExpression tairiasma(QRegularExpression::wildcardToRegularExpression(protypo));
+    std::vector<std::string> arxeia;
+    for (const auto& e : fs::directory_iterator(katalogos / fakelos.toStdString()))
+        if (tairiasma.match(QString::fromStdString(e.path().filename().string())).hasMatch())
+            arxeia.push_back((fs::path(fakelos.toStdString()) / e.path().filename()).string());
+    std::sort(arxeia.begin(), arxeia.end());
+    return arxeia;
+}
+
+TEST(Manual, TeacherSessionsGiveTheReportsShown)
+{
+    const fs::path askisn = fs::path(KALMIRA_EXAMPLES_DIR) / "Άσκηση_μέγιστος";
+    std::string protypo = (fs::temp_directory_path() / "kalmira-egxeiridio-XXXXXX").string();
+    ASSERT_NE(mkdtemp(protypo.data()), nullptr);
+    int plnthos = 0;
+    for (const QStringList& t : Tairiasmata(Selida(Fakelos / "kalmira-cli.htm"), QStringLiteral(R"re(<pre>\$ kalmira-cli (test [^\n]*)\n(.*?)</pre>)re"))) {
+        SCOPED_TRACE(t[1].toStdString());
+        std::vector<std::string> orismata;
+        for (const QString& le3n : t[1].split(u' ', Qt::SkipEmptyParts))
+            for (const std::string& o : Epektasn(askisn, le3n))
+                orismata.push_back(o);
+        const TApotelesma r = Ektelese(protypo, orismata, {}, askisn);
+        EXPECT_EQ(r.la8n, u"");
+        EXPECT_TRUE(Idia(Keimevo(t[2]), r.e3odos));
+        ++plnthos;
+    }
+    EXPECT_GT(plnthos, 0);
+    std::error_code e;
+    fs::remove_all(protypo, e);
+}
 
 TEST(Manual, ReachesEveryPageAndEveryExample)
 {
