@@ -414,21 +414,20 @@ TApotelesmaEktelesns TProgramma::Ektelese(std::int64_t megistaBnmata)
         ArxnEktelesns();
     TEvtoln* evtoln = evtoles_->Trexousa;
     TEvtoln* teleutaia = nullptr;
-    std::int64_t bnmata = 0;
+    std::int64_t ypoloipa = megistaBnmata;  // the steps still allowed, counting the one under way
     try {
         do {
             teleutaia = evtoln;
             evtoln = evtoln->Ektelesn();
-            ++bnmata;
-        } while (evtoln && bnmata < megistaBnmata);
+        } while (--ypoloipa > 0 && evtoln);
     } catch (const TDiakopnBnmatos& diakopn) {
         evtoln = diakopn.Epomevn;  // the Διάβασε that asked for the pause has run
-        ++bnmata;
+        --ypoloipa;
     } catch (...) {
         TelosAkurouBnmatos(evtoln);  // the statement that failed: its step did not return
     }
     evtoles_->Trexousa = evtoln;
-    apotelesma.Bnmata = bnmata;
+    apotelesma.Bnmata = megistaBnmata - ypoloipa;
     // The heading is executed only by the step that begins a run, which reports no line.
     apotelesma.TeleutaiaGrammn = teleutaia->Eidos == TEvtoln::evProgramma ? -1 : teleutaia->Grammn - 1;
     apotelesma.EpomevnGrammn = evtoln ? evtoln->Grammn - 1 : -1;
