@@ -159,4 +159,105 @@ auto MeAri8mntikousAnagvwstes(const TEkfrasn& a, const TEkfrasn& b, F&& ftiakse)
     return MeAnagvwstes<TAri8mosKomvos, TAri8mnMetablntn, TAri8mnSta8era>(a, b, ftiakse);
 }
 
+// The readers of boolean operands.
+struct TLogikosKomvos {
+    explicit TLogikosKomvos(const TEkfrasn& e) : e_(e) {}
+    bool Logikos() const { return e_.Logikos(); }
+    const TEkfrasn& e_;
+};
+struct TLogiknMetablntn {
+    explicit TLogiknMetablntn(const TEkfrasn& e) : m_(static_cast<const TEkfrasnAplnsMetablntns&>(e).Metablntn) {}
+    bool Logikos() const { return m_.Anagvwsn().Logikos(); }
+    const TMetablntn& m_;
+};
+struct TLogiknSta8era {
+    explicit TLogiknSta8era(const TEkfrasn& e) : v_(e.Logikos()) {}
+    bool Logikos() const { return v_; }
+    const bool v_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Conditions evaluated in place
+
+// Comparisons of two ordered values.
+struct TMikrotero { template <class T> static bool f(T a, T b) { return a < b; } };
+struct TIso { template <class T> static bool f(T a, T b) { return a == b; } };
+struct TMegalutero { template <class T> static bool f(T a, T b) { return a > b; } };
+struct TDiafora { template <class T> static bool f(T a, T b) { return a != b; } };
+struct TMikroteroIso { template <class T> static bool f(T a, T b) { return a <= b; } };
+struct TMegaluteroIso { template <class T> static bool f(T a, T b) { return a >= b; } };
+
+// A comparison of two integers, a comparison of two numbers as reals, and "και" (Suzeu3n true) or
+// "ή" (Suzeu3n false) of two booleans, each reading its operands a and b with the readers L and R.
+// The nodes of these operations evaluate through them, and so do the branches that test them.
+template <class Sugkrisn, class L, class R>
+struct TSugkrisnAkeraiwv {
+    TSugkrisnAkeraiwv(const TEkfrasn& a, const TEkfrasn& b) : l_(a), r_(b) {}
+    bool Logikos() const { return Sugkrisn::f(l_.Akeraios(), r_.Akeraios()); }
+    const L l_;
+    const R r_;
+};
+template <class Sugkrisn, class L, class R>
+struct TSugkrisnAri8mwv {
+    TSugkrisnAri8mwv(const TEkfrasn& a, const TEkfrasn& b) : l_(a), r_(b) {}
+    bool Logikos() const { return Sugkrisn::f(l_.Ari8mos(), r_.Ari8mos()); }
+    const L l_;
+    const R r_;
+};
+// Short-circuited unless full evaluation is on.
+template <bool Suzeu3n, class L, class R>
+struct TLogiknPra3n {
+    TLogiknPra3n(const TEkfrasn& a, const TEkfrasn& b) : l_(a), r_(b) {}
+    bool Logikos() const
+    {
+        const bool a = l_.Logikos();
+        if (!PlnrnsApotimnsn) {
+            if (a != Suzeu3n)
+                return a;
+            return r_.Logikos();
+        }
+        const bool b = r_.Logikos();
+        return Suzeu3n ? (a && b) : (a || b);
+    }
+    const L l_;
+    const R r_;
+};
+
+// Whether the operation t on a and b is one of the conditions above.
+inline bool EivaiSuv8nknSeThesn(TTelestns t, const TEkfrasn& a, const TEkfrasn& b)
+{
+    if (t == tlSuzeu3n || t == tlDiazeu3n)
+        return true;
+    const bool sugkrisn = t == tlMikrotero || t == tlIso || t == tlMegalutero || t == tlDiafora || t == tlMikroteroIso || t == tlMegaluteroIso;
+    auto ari8mos = [](const TEkfrasn& e) { return e.TuposTimns == tdAkeraios || e.TuposTimns == tdPragmatikos; };
+    return sugkrisn && ari8mos(a) && ari8mos(b);
+}
+
+// Calls ftiakse.template operator()<C>() with the condition C that evaluates the operation t on a
+// and b in place; EivaiSuv8nknSeThesn must hold.
+template <class F>
+auto MeSuv8nknSeThesn(TTelestns t, const TEkfrasn& a, const TEkfrasn& b, F&& ftiakse)
+{
+    if (t == tlSuzeu3n || t == tlDiazeu3n) {
+        return MeAnagvwstes<TLogikosKomvos, TLogiknMetablntn, TLogiknSta8era>(a, b, [&]<class L, class R>() {
+            if (t == tlSuzeu3n)
+                return ftiakse.template operator()<TLogiknPra3n<true, L, R>>();
+            return ftiakse.template operator()<TLogiknPra3n<false, L, R>>();
+        });
+    }
+    auto sugkrisn = [&]<class Sugkrisn>() {
+        if (a.TuposTimns == tdAkeraios && b.TuposTimns == tdAkeraios)
+            return MeAkeraiousAnagvwstes(a, b, [&]<class L, class R>() { return ftiakse.template operator()<TSugkrisnAkeraiwv<Sugkrisn, L, R>>(); });
+        return MeAri8mntikousAnagvwstes(a, b, [&]<class L, class R>() { return ftiakse.template operator()<TSugkrisnAri8mwv<Sugkrisn, L, R>>(); });
+    };
+    switch (t) {
+    case tlMikrotero: return sugkrisn.template operator()<TMikrotero>();
+    case tlIso: return sugkrisn.template operator()<TIso>();
+    case tlMegalutero: return sugkrisn.template operator()<TMegalutero>();
+    case tlDiafora: return sugkrisn.template operator()<TDiafora>();
+    case tlMikroteroIso: return sugkrisn.template operator()<TMikroteroIso>();
+    default: return sugkrisn.template operator()<TMegaluteroIso>();
+    }
+}
+
 }  // namespace kalmira::pra3eis
