@@ -354,6 +354,7 @@ void TProgramma::KataskeuaseEvtoles()
     }
     thesnTelous_ = lektikos_->Ar3nLe3ns();
     TEvtolnTelosProgrammatos::Kataskeuase(p);
+    EidikeusnDiakladwsewv(*evtoles_);
     evtoles_->Trexousa = nullptr;
 }
 

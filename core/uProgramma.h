@@ -451,6 +451,12 @@ public:
     static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
+// Once the whole program is linked, replaces every branch of the kinds above whose condition is a
+// comparison of two numbers, or "και" / "ή", by one that evaluates that condition in place, and
+// redirects the jumps to it. Its kind (Eidos), text and line stay; its class is no longer the
+// statement's own, which only the compile needed.
+void EidikeusnDiakladwsewv(TPivakasEvtolwv& evtoles);
+
 // ---------------------------------------------------------------------------------------------
 // Loops
 
