@@ -415,20 +415,24 @@ TApotelesmaEktelesns TProgramma::Ektelese(std::int64_t megistaBnmata)
         ArxnEktelesns();
     TEvtoln* evtoln = evtoles_->Trexousa;
     TEvtoln* teleutaia = nullptr;
-    std::int64_t ypoloipa = megistaBnmata;  // the steps still allowed, counting the one under way
+    std::int64_t bnmata = 0;
     try {
+        // Unrolled, so that several steps run between two jumps back, and each copy of the call
+        // learns the statements that tend to follow its own.
+#pragma GCC unroll 4
         do {
             teleutaia = evtoln;
             evtoln = evtoln->Ektelesn();
-        } while (--ypoloipa > 0 && evtoln);
+            ++bnmata;
+        } while (evtoln && bnmata < megistaBnmata);
     } catch (const TDiakopnBnmatos& diakopn) {
         evtoln = diakopn.Epomevn;  // the Διάβασε that asked for the pause has run
-        --ypoloipa;
+        ++bnmata;
     } catch (...) {
         TelosAkurouBnmatos(evtoln);  // the statement that failed: its step did not return
     }
     evtoles_->Trexousa = evtoln;
-    apotelesma.Bnmata = megistaBnmata - ypoloipa;
+    apotelesma.Bnmata = bnmata;
     // The heading is executed only by the step that begins a run, which reports no line.
     apotelesma.TeleutaiaGrammn = teleutaia->Eidos == TEvtoln::evProgramma ? -1 : teleutaia->Grammn - 1;
     apotelesma.EpomevnGrammn = evtoln ? evtoln->Grammn - 1 : -1;
