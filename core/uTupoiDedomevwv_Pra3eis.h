@@ -159,6 +159,76 @@ auto MeAri8mntikousAnagvwstes(const TEkfrasn& a, const TEkfrasn& b, F&& ftiakse)
     return MeAnagvwstes<TAri8mosKomvos, TAri8mnMetablntn, TAri8mnSta8era>(a, b, ftiakse);
 }
 
+// A simple operand read through its value: a variable, which fails while empty, or a constant,
+// which never is.
+struct TAkeraioFullo {
+    explicit TAkeraioFullo(const TEkfrasn& e)
+        : timn_(Timn(e)),
+          metablntn_(e.EidosKomvou == TEkfrasn::ekAplnMetablntn ? &static_cast<const TEkfrasnAplnsMetablntns&>(e).Metablntn : nullptr) {}
+    std::int64_t Akeraios() const
+    {
+        if (timn_.EivaiKevo()) [[unlikely]]
+            metablntn_->AdeiaMetablntn();
+        return timn_.Akeraios();
+    }
+    static const TTimn& Timn(const TEkfrasn& e)
+    {
+        switch (e.EidosKomvou) {
+        case TEkfrasn::ekAplnMetablntn: return static_cast<const TEkfrasnAplnsMetablntns&>(e).Metablntn.Periexomevo;
+        case TEkfrasn::ekSta8era: return static_cast<const TEkfrasnSta8eras&>(e).Periexomevo;
+        default: return static_cast<const TEkfrasnOvomasmevnsSta8eras&>(e).Sta8era.Periexomevo;
+        }
+    }
+    const TTimn& timn_;
+    const TMetablntn* const metablntn_;
+};
+
+// An integer operation on two simple integer operands (x mod 2, δ * δ, 3 * x), done in place by
+// the reader of the operand it is, rather than by a call to its node.
+template <class Pra3n>
+struct TAkeraiaPra3nFullwv {
+    explicit TAkeraiaPra3nFullwv(const TEkfrasn& e)
+        : a_(*static_cast<const TDuadiknPra3n&>(e).Aristeros), b_(*static_cast<const TDuadiknPra3n&>(e).De3ios) {}
+    // Inlined, as the point of the reader is to spare a call.
+    [[gnu::always_inline]] std::int64_t Akeraios() const { return Pra3n::Akeraia(a_.Akeraios(), b_.Akeraios()); }
+    const TAkeraioFullo a_, b_;
+};
+
+// Whether e is such an operation.
+inline bool EivaiPra3nFullwv(const TEkfrasn& e)
+{
+    if (e.EidosKomvou != TEkfrasn::ekDuadikn || e.TuposTimns != tdAkeraios)
+        return false;
+    const auto& d = static_cast<const TDuadiknPra3n&>(e);
+    const bool akeraia = d.Telestns == tlPros8esn || d.Telestns == tlAfairesn || d.Telestns == tlPollaplasiasmos ||
+                         d.Telestns == tlDiv || d.Telestns == tlMod;
+    return akeraia && MorfnTelesteou(*d.Aristeros) != mfKomvos && MorfnTelesteou(*d.De3ios) != mfKomvos &&
+           d.Aristeros->TuposTimns == tdAkeraios && d.De3ios->TuposTimns == tdAkeraios;
+}
+
+// The integer readers, where the left operand may also be read by TAkeraiaPra3nFullwv: for the
+// comparisons and the operations of fused assignments, whose left operand often is one.
+template <class F>
+auto MeAkeraiousAnagvwstesPra3ns(const TEkfrasn& a, const TEkfrasn& b, F&& ftiakse)
+{
+    auto me = [&]<class L>() {
+        switch (MorfnTelesteou(b)) {
+        case mfMetablntn: return ftiakse.template operator()<L, TAkeraiaMetablntn>();
+        case mfSta8era: return ftiakse.template operator()<L, TAkeraiaSta8era>();
+        default: return ftiakse.template operator()<L, TAkeraiosKomvos>();
+        }
+    };
+    if (!EivaiPra3nFullwv(a))
+        return MeAkeraiousAnagvwstes(a, b, ftiakse);
+    switch (static_cast<const TDuadiknPra3n&>(a).Telestns) {
+    case tlPros8esn: return me.template operator()<TAkeraiaPra3nFullwv<TPros8esn>>();
+    case tlAfairesn: return me.template operator()<TAkeraiaPra3nFullwv<TAfairesn>>();
+    case tlPollaplasiasmos: return me.template operator()<TAkeraiaPra3nFullwv<TPollaplasiasmos>>();
+    case tlDiv: return me.template operator()<TAkeraiaPra3nFullwv<TDiv>>();
+    default: return me.template operator()<TAkeraiaPra3nFullwv<TMod>>();
+    }
+}
+
 // The readers of boolean operands.
 struct TLogikosKomvos {
     explicit TLogikosKomvos(const TEkfrasn& e) : e_(e) {}
@@ -247,7 +317,7 @@ auto MeSuv8nknSeThesn(TTelestns t, const TEkfrasn& a, const TEkfrasn& b, F&& fti
     }
     auto sugkrisn = [&]<class Sugkrisn>() {
         if (a.TuposTimns == tdAkeraios && b.TuposTimns == tdAkeraios)
-            return MeAkeraiousAnagvwstes(a, b, [&]<class L, class R>() { return ftiakse.template operator()<TSugkrisnAkeraiwv<Sugkrisn, L, R>>(); });
+            return MeAkeraiousAnagvwstesPra3ns(a, b, [&]<class L, class R>() { return ftiakse.template operator()<TSugkrisnAkeraiwv<Sugkrisn, L, R>>(); });
         return MeAri8mntikousAnagvwstes(a, b, [&]<class L, class R>() { return ftiakse.template operator()<TSugkrisnAri8mwv<Sugkrisn, L, R>>(); });
     };
     switch (t) {
