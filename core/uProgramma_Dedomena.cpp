@@ -158,7 +158,7 @@ std::unique_ptr<TEvtoln> Sugxwneusn(std::unique_ptr<TEkfrasnMetablntns>& stoxos,
         return nullptr;
     const auto& pra3n = static_cast<const TDuadiknPra3n&>(*ekfrasn);
     const bool akeraioi = pra3n.Aristeros->TuposTimns == tdAkeraios && pra3n.De3ios->TuposTimns == tdAkeraios;
-    auto akeraioi_ = [](const TEkfrasn& a, const TEkfrasn& b, auto&& f) { return pra3eis::MeAkeraiousAnagvwstesPra3ns(a, b, f); };
+    auto akeraioi_ = [](const TEkfrasn& a, const TEkfrasn& b, auto&& f) { return pra3eis::MeAkeraiousAnagvwstes<pra3eis::eaPra3eis, pra3eis::eaStenos>(a, b, f); };
     auto ari8mntikoi = [](const TEkfrasn& a, const TEkfrasn& b, auto&& f) { return pra3eis::MeAri8mntikousAnagvwstes(a, b, f); };
     if (stoxos->Tupos == tdAkeraios && akeraioi) {
         switch (pra3n.Telestns) {

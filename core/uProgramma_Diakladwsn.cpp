@@ -229,7 +229,7 @@ template <class C>
 class TDiakladwsnSeThesn final : public TEvtolnDiakladwsns {
 public:
     explicit TDiakladwsnSeThesn(TEvtolnDiakladwsns& genikn)
-        : TEvtolnDiakladwsns(genikn.Eidos), suv8nkn_(*Pra3n(genikn).Aristeros, *Pra3n(genikn).De3ios)
+        : TEvtolnDiakladwsns(genikn.Eidos), suv8nkn_(Pra3n(genikn).Telestns, *Pra3n(genikn).Aristeros, *Pra3n(genikn).De3ios)
     {
         Kwdikas = std::move(genikn.Kwdikas);
         Grammn = genikn.Grammn;

@@ -520,7 +520,7 @@ namespace {
 template <template <class, class> class Komvos, class... A>
 std::unique_ptr<TEkfrasn> MeAkeraiousTelesteous(std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, A... orismata)
 {
-    return MeAkeraiousAnagvwstes(*a, *b, [&]<class L, class R>() -> std::unique_ptr<TEkfrasn> {
+    return MeAkeraiousAnagvwstes<eaStenos, eaStenos>(*a, *b, [&]<class L, class R>() -> std::unique_ptr<TEkfrasn> {
         return std::make_unique<Komvos<L, R>>(std::move(a), std::move(b), orismata...);
     });
 }
@@ -570,7 +570,7 @@ template <class C>
 class TSuv8nkn final : public TTupikos<TDuadiknPra3n> {
 public:
     TSuv8nkn(std::unique_ptr<TEkfrasn> a, std::unique_ptr<TEkfrasn> b, TTelestns t)
-        : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tdLogikos, tdLogikos), suv8nkn_(*Aristeros, *De3ios) {}
+        : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tdLogikos, tdLogikos), suv8nkn_(t, *Aristeros, *De3ios) {}
     bool Logikos() const override { return suv8nkn_.Logikos(); }
 
 private:
@@ -792,45 +792,6 @@ private:
     std::size_t Topos() const { return Pivakas.Topo8esia1(static_cast<std::int32_t>(static_cast<std::uint32_t>(deiktns_.Akeraios()))); }
 
     const D deiktns_;
-};
-
-}  // namespace
-
-namespace {
-
-// An index of the form i + c, c + i or i - c, with i a simple integer variable and c a constant:
-// the neighbour of an element, as in Π[j + 1].
-struct TMetablntnSuvSta8era {
-    explicit TMetablntnSuvSta8era(const TEkfrasn& e)
-        : m_(MetablntnApo(static_cast<const TDuadiknPra3n&>(e))), c_(Metatopisn(static_cast<const TDuadiknPra3n&>(e))) {}
-    std::int64_t Akeraios() const { return TPros8esn::Akeraia(m_.Anagvwsn().Akeraios(), c_); }
-
-    // Whether an index has this form.
-    static bool Tairiazei(const TEkfrasn& e)
-    {
-        if (e.EidosKomvou != TEkfrasn::ekDuadikn || e.TuposTimns != tdAkeraios)
-            return false;
-        const auto& d = static_cast<const TDuadiknPra3n&>(e);
-        const TMorfnTelesteou a = MorfnTelesteou(*d.Aristeros), b = MorfnTelesteou(*d.De3ios);
-        if (d.Telestns == tlPros8esn)
-            return (a == mfMetablntn && b == mfSta8era) || (a == mfSta8era && b == mfMetablntn);
-        return d.Telestns == tlAfairesn && a == mfMetablntn && b == mfSta8era;
-    }
-
-private:
-    static const TMetablntn& MetablntnApo(const TDuadiknPra3n& d)
-    {
-        const TEkfrasn& m = MorfnTelesteou(*d.Aristeros) == mfMetablntn ? *d.Aristeros : *d.De3ios;
-        return static_cast<const TEkfrasnAplnsMetablntns&>(m).Metablntn;
-    }
-    static std::int64_t Metatopisn(const TDuadiknPra3n& d)
-    {
-        const TEkfrasn& c = MorfnTelesteou(*d.Aristeros) == mfSta8era ? *d.Aristeros : *d.De3ios;
-        return d.Telestns == tlAfairesn ? TAfairesn::Akeraia(0, c.Akeraios()) : c.Akeraios();
-    }
-
-    const TMetablntn& m_;
-    const std::int64_t c_;
 };
 
 }  // namespace
