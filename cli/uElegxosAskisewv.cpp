@@ -1,8 +1,12 @@
 #include "cli/uElegxosAskisewv.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <map>
 #include <optional>
@@ -11,14 +15,11 @@
 #include <string_view>
 #include <vector>
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "cli/uGrammnEvtolwv.h"
 #include "core/uProgramma.h"
 #include "front/uLa8os.h"
 #include "front/uLektikosAvalutns.h"
-#include "workbench/uArxeiaProgrammatos.h"
+#include "workbench/uAvagvwsnProgrammatos.h"
 
 namespace kalmira {
 
@@ -62,13 +63,13 @@ struct TRu8miseis {
     bool xwrisPeza = false;            // --ignore-case
     bool plnrnsApotimnsn = false;
     TMorfnAnaforas morfn = maKeimevo;
-    QString fakelos;
-    QStringList programmata;
+    std::string fakelos;
+    std::vector<std::string> programmata;
 };
 
 // One case: its name, the lines of its input and of its expected screen.
 struct TPeriptwsn {
-    QString ovoma;
+    std::string ovoma;
     std::vector<std::u16string> eisodos, o8ovn;
 };
 
@@ -87,57 +88,89 @@ struct TApotelesma {
 // ---------------------------------------------------------------------------------------------
 // Arguments
 
-bool Ari8mos(const QString& keimevo, long long elaxisto, long long& timn)
+bool Ari8mos(const std::string& keimevo, long long elaxisto, long long& timn)
 {
-    bool egkuro = false;
-    timn = keimevo.toLongLong(&egkuro);
-    return egkuro && timn >= elaxisto;
+    return Ari8mosOrismatos(keimevo, timn) && timn >= elaxisto;
 }
 
-bool DiabaseParametrous(const QStringList& orismata, TRu8miseis& r, std::ostream& la8n)
+// The blanks of Unicode (spaces, line and paragraph separators, and the control blanks).
+bool EivaiKenoUnicode(char16_t c)
+{
+    return (c >= u'\t' && c <= u'\r') || c == u' ' || c == u'\x85' || c == u'\xA0' || c == u'\x1680' || (c >= u'\x2000' && c <= u'\x200A') ||
+           c == u'\x2028' || c == u'\x2029' || c == u'\x202F' || c == u'\x205F' || c == u'\x3000';
+}
+
+// A number of seconds: blanks around it, an optional sign, decimal digits with an optional point or
+// comma, and an optional exponent.
+bool Deuterolepta(const std::string& le3n, double& timn)
+{
+    std::u16string keimevo = ApoUtf8(le3n);
+    std::replace(keimevo.begin(), keimevo.end(), u',', u'.');
+    std::u16string_view v = keimevo;
+    while (!v.empty() && EivaiKenoUnicode(v.front()))
+        v.remove_prefix(1);
+    while (!v.empty() && EivaiKenoUnicode(v.back()))
+        v.remove_suffix(1);
+    std::string ascii;
+    for (char16_t c : v) {
+        if (c >= 0x80)
+            return false;
+        ascii += static_cast<char>(c);
+    }
+    const bool sun = ascii.starts_with('+');  // from_chars takes a minus only
+    std::string_view a = ascii;
+    if (sun)
+        a.remove_prefix(1);
+    if (a.empty() || (sun && a.front() == '-'))
+        return false;
+    const auto [telos, la8os] = std::from_chars(a.data(), a.data() + a.size(), timn);
+    return la8os == std::errc() && telos == a.data() + a.size();
+}
+
+bool DiabaseParametrous(const std::vector<std::string>& orismata, TRu8miseis& r, std::ostream& la8n)
 {
     auto la8os = [&la8n](const std::string& mnvuma) {
         la8n << "kalmira-cli test: " << mnvuma << "\nΔείτε «kalmira-cli --help» για τον τρόπο χρήσης.\n";
         return false;
     };
-    for (qsizetype i = 0; i < orismata.size(); ++i) {
-        const QString& orisma = orismata[i];
-        if (orisma == u"--ignore-trailing-blanks") {
+    for (std::size_t i = 0; i < orismata.size(); ++i) {
+        const std::string& orisma = orismata[i];
+        if (orisma == "--ignore-trailing-blanks") {
             r.xwrisKevaTelous = true;
-        } else if (orisma == u"--ignore-case") {
+        } else if (orisma == "--ignore-case") {
             r.xwrisPeza = true;
-        } else if (orisma == u"--full-evaluation") {
+        } else if (orisma == "--full-evaluation") {
             r.plnrnsApotimnsn = true;
-        } else if (orisma == u"--max-steps" || orisma == u"--time-limit" || orisma == u"--format") {
+        } else if (orisma == "--max-steps" || orisma == "--time-limit" || orisma == "--format") {
             if (i + 1 >= orismata.size())
-                return la8os("η επιλογή «" + orisma.toStdString() + "» θέλει μια τιμή");
-            const QString timn = orismata[++i];
-            if (orisma == u"--max-steps") {
+                return la8os("η επιλογή «" + orisma + "» θέλει μια τιμή");
+            const std::string& timn = orismata[++i];
+            if (orisma == "--max-steps") {
                 if (!Ari8mos(timn, 1, r.megistaBnmata))
                     return la8os("ο μέγιστος αριθμός βημάτων πρέπει να είναι θετικός ακέραιος");
-            } else if (orisma == u"--time-limit") {
-                bool egkuro = false;
-                const double deuterolepta = QString(timn).replace(u',', u'.').toDouble(&egkuro);
+            } else if (orisma == "--time-limit") {
+                double deuterolepta = 0;
+                const bool egkuro = Deuterolepta(timn, deuterolepta);
                 if (!egkuro || !(deuterolepta > 0 && deuterolepta <= 86400))
                     return la8os("το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400");
                 r.xronos = std::chrono::duration<double>(deuterolepta);
-                r.xronosKeimevo = timn.toStdString();
-            } else if (timn == u"text" || timn == u"csv" || timn == u"tsv") {
-                r.morfn = timn == u"text" ? maKeimevo : timn == u"csv" ? maCsv : maTsv;
+                r.xronosKeimevo = timn;
+            } else if (timn == "text" || timn == "csv" || timn == "tsv") {
+                r.morfn = timn == "text" ? maKeimevo : timn == "csv" ? maCsv : maTsv;
             } else {
-                return la8os("άγνωστη μορφή «" + timn.toStdString() + "»: γράψτε text, csv ή tsv");
+                return la8os("άγνωστη μορφή «" + timn + "»: γράψτε text, csv ή tsv");
             }
-        } else if (orisma.startsWith(u"--")) {
-            return la8os("άγνωστη επιλογή «" + orisma.toStdString() + "»");
-        } else if (r.fakelos.isEmpty()) {
+        } else if (orisma.starts_with("--")) {
+            return la8os("άγνωστη επιλογή «" + orisma + "»");
+        } else if (r.fakelos.empty()) {
             r.fakelos = orisma;
         } else {
             r.programmata.push_back(orisma);
         }
     }
-    if (r.fakelos.isEmpty())
+    if (r.fakelos.empty())
         return la8os("λείπει ο φάκελος με τις περιπτώσεις");
-    if (r.programmata.isEmpty())
+    if (r.programmata.empty())
         return la8os("λείπει το αρχείο του προγράμματος");
     return true;
 }
@@ -145,26 +178,26 @@ bool DiabaseParametrous(const QStringList& orismata, TRu8miseis& r, std::ostream
 // ---------------------------------------------------------------------------------------------
 // The cases
 
-constexpr bool EivaiPsnfio(QChar c) { return c >= u'0' && c <= u'9'; }
+constexpr bool EivaiPsnfio(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // The order of case names with their numbers compared as numbers: 2 before 10.
-bool FusiknSeira(const QString& a, const QString& b)
+bool FusiknSeira(std::u16string_view a, std::u16string_view b)
 {
-    qsizetype i = 0, j = 0;
+    std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         if (EivaiPsnfio(a[i]) && EivaiPsnfio(b[j])) {
             while (i + 1 < a.size() && a[i] == u'0' && EivaiPsnfio(a[i + 1]))
                 ++i;
             while (j + 1 < b.size() && b[j] == u'0' && EivaiPsnfio(b[j + 1]))
                 ++j;
-            qsizetype ta = i, tb = j;
+            std::size_t ta = i, tb = j;
             while (ta < a.size() && EivaiPsnfio(a[ta]))
                 ++ta;
             while (tb < b.size() && EivaiPsnfio(b[tb]))
                 ++tb;
             if (ta - i != tb - j)
                 return ta - i < tb - j;
-            if (const int s = QStringView(a).mid(i, ta - i).compare(QStringView(b).mid(j, tb - j)); s != 0)
+            if (const int s = a.substr(i, ta - i).compare(b.substr(j, tb - j)); s != 0)
                 return s < 0;
             i = ta;
             j = tb;
@@ -178,64 +211,103 @@ bool FusiknSeira(const QString& a, const QString& b)
     return a.size() - i < b.size() - j || (a.size() - i == b.size() - j && a < b);
 }
 
-bool DiabaseGrammes(const QString& diadromn, std::vector<std::u16string>& grammes, QString& la8os)
+// The lines of a text whose line breaks are CR LF; a final line break ends the last line.
+std::vector<std::u16string> Grammes(std::u16string_view keimevo)
 {
-    QString keimevo;
+    std::vector<std::u16string> grammes;
+    for (std::size_t ar3n = 0;;) {
+        const std::size_t telos = keimevo.find(u"\r\n", ar3n);
+        grammes.emplace_back(keimevo.substr(ar3n, telos == std::u16string_view::npos ? std::u16string_view::npos : telos - ar3n));
+        if (telos == std::u16string_view::npos)
+            break;
+        ar3n = telos + 2;
+    }
+    if (grammes.back().empty())
+        grammes.pop_back();
+    return grammes;
+}
+
+bool DiabaseGrammes(const std::string& diadromn, std::vector<std::u16string>& grammes, std::string& la8os)
+{
+    std::u16string keimevo;
     if (!DiabaseArxeioProgrammatos(diadromn, keimevo, la8os))
         return false;
-    for (const QString& grammn : GrammesKeimevou(keimevo))
-        grammes.push_back(grammn.toStdU16String());
+    grammes = Grammes(keimevo);
     return true;
+}
+
+// A file of a folder, as a folder's path and a file name make it: the folder without one final "/",
+// then "/" unless it ends in one.
+std::string DiadromnSeFakelo(std::string fakelos, const std::string& arxeio)
+{
+    if (fakelos.size() > 1 && fakelos.back() == '/')
+        fakelos.pop_back();
+    if (fakelos.empty())
+        fakelos = ".";
+    return fakelos.back() == '/' ? fakelos + arxeio : fakelos + '/' + arxeio;
 }
 
 // Reads every case of the folder, in the order of their names. False with the reason in `la8os`
 // when the folder is missing, holds no case, a NAME.in without its NAME.out, or a case file that
 // cannot be read or is not text.
-bool DiabasePeriptwseis(const QString& fakelos, std::vector<TPeriptwsn>& periptwseis, QString& la8os)
+bool DiabasePeriptwseis(const std::string& fakelos, std::vector<TPeriptwsn>& periptwseis, std::string& la8os)
 {
-    const QFileInfo plnrofories(fakelos);
-    if (!plnrofories.exists()) {
-        la8os = QStringLiteral("ο φάκελος «%1» δεν υπάρχει").arg(fakelos);
+    namespace fs = std::filesystem;
+    std::error_code sfalma;
+    const fs::file_status katastasn = fs::status(fakelos, sfalma);
+    if (!fs::exists(katastasn)) {
+        la8os = "ο φάκελος «" + fakelos + "» δεν υπάρχει";
         return false;
     }
-    if (!plnrofories.isDir()) {
-        la8os = QStringLiteral("το «%1» δεν είναι φάκελος").arg(fakelos);
+    if (!fs::is_directory(katastasn)) {
+        la8os = "το «" + fakelos + "» δεν είναι φάκελος";
         return false;
     }
-    const QDir dir(fakelos);
-    if (!plnrofories.isReadable() || !dir.isReadable()) {
-        la8os = QStringLiteral("δεν επιτρέπεται η ανάγνωση του φακέλου «%1»").arg(fakelos);
+    if (access(fakelos.c_str(), R_OK) != 0) {
+        la8os = "δεν επιτρέπεται η ανάγνωση του φακέλου «" + fakelos + "»";
         return false;
     }
+    // The cases by their names as text, in that order: NAME.in and NAME.out among the files of the
+    // folder that are not hidden (a link counts as the file it leads to).
     struct TZeugos {
         bool in = false, out = false;
+        std::string ovoma;
     };
-    std::map<QString, TZeugos> zeugn;
-    for (const QString& arxeio : dir.entryList(QDir::Files)) {
-        if (arxeio.endsWith(u".in") && arxeio.size() > 3)
-            zeugn[arxeio.chopped(3)].in = true;
-        else if (arxeio.endsWith(u".out") && arxeio.size() > 4)
-            zeugn[arxeio.chopped(4)].out = true;
+    std::map<std::u16string, TZeugos> zeugn;
+    for (fs::directory_iterator it(fakelos, sfalma), telos; !sfalma && it != telos; it.increment(sfalma)) {
+        const std::string arxeio = it->path().filename().string();
+        if (arxeio.starts_with('.') || !fs::is_regular_file(fs::status(it->path(), sfalma)))
+            continue;
+        for (const auto& [katal3n, in] : {std::pair<std::string_view, bool>{".in", true}, {".out", false}}) {
+            if (arxeio.ends_with(katal3n) && arxeio.size() > katal3n.size()) {
+                const std::string ovoma = arxeio.substr(0, arxeio.size() - katal3n.size());
+                TZeugos& zeugos = zeugn[ApoUtf8(ovoma)];
+                zeugos.ovoma = ovoma;
+                (in ? zeugos.in : zeugos.out) = true;
+            }
+        }
     }
     if (zeugn.empty()) {
-        la8os = QStringLiteral("ο φάκελος «%1» δεν έχει περιπτώσεις: κάθε περίπτωση είναι ένα αρχείο ΟΝΟΜΑ.out με την "
-                               "αναμενόμενη οθόνη και ένα ΟΝΟΜΑ.in με τις τιμές εισόδου")
-                    .arg(fakelos);
+        la8os = "ο φάκελος «" + fakelos +
+                "» δεν έχει περιπτώσεις: κάθε περίπτωση είναι ένα αρχείο ΟΝΟΜΑ.out με την αναμενόμενη οθόνη και ένα ΟΝΟΜΑ.in με τις "
+                "τιμές εισόδου";
         return false;
     }
-    std::vector<QString> ovomata;
+    std::vector<std::u16string> ovomata;
     for (const auto& [ovoma, zeugos] : zeugn) {
         if (!zeugos.out) {
-            la8os = QStringLiteral("η περίπτωση «%1» έχει το αρχείο «%1.in» αλλά όχι το «%1.out» με την αναμενόμενη οθόνη").arg(ovoma);
+            la8os = "η περίπτωση «" + zeugos.ovoma + "» έχει το αρχείο «" + zeugos.ovoma + ".in» αλλά όχι το «" + zeugos.ovoma +
+                    ".out» με την αναμενόμενη οθόνη";
             return false;
         }
         ovomata.push_back(ovoma);
     }
     std::sort(ovomata.begin(), ovomata.end(), FusiknSeira);
-    for (const QString& ovoma : ovomata) {
-        TPeriptwsn p{ovoma, {}, {}};
-        if ((zeugn[ovoma].in && !DiabaseGrammes(dir.filePath(ovoma + QStringLiteral(".in")), p.eisodos, la8os)) ||
-            !DiabaseGrammes(dir.filePath(ovoma + QStringLiteral(".out")), p.o8ovn, la8os))
+    for (const std::u16string& ovoma : ovomata) {
+        const TZeugos& zeugos = zeugn[ovoma];
+        TPeriptwsn p{zeugos.ovoma, {}, {}};
+        if ((zeugos.in && !DiabaseGrammes(DiadromnSeFakelo(fakelos, zeugos.ovoma + ".in"), p.eisodos, la8os)) ||
+            !DiabaseGrammes(DiadromnSeFakelo(fakelos, zeugos.ovoma + ".out"), p.o8ovn, la8os))
             return false;
         periptwseis.push_back(std::move(p));
     }
@@ -363,14 +435,14 @@ public:
 
     // The results of one program: one for the whole program when it cannot be read or compiled,
     // otherwise one per case.
-    std::vector<TApotelesma> Elegxos(const QString& arxeio)
+    std::vector<TApotelesma> Elegxos(const std::string& arxeio)
     {
-        QString keimevo, la8os;
-        if (!DiabaseArxeioProgrammatos(arxeio, keimevo, la8os))
-            return {{ekArxeio, 0, 0, la8os.toStdString()}};
+        std::u16string pnyh;
+        std::string la8os;
+        if (!DiabaseArxeioProgrammatos(arxeio, pnyh, la8os))
+            return {{ekArxeio, 0, 0, la8os}};
         TProgramma programma([this](const TEkfrasnMetablntns&, std::u16string& apantnsn) { Diabase(apantnsn); },
                              [this](const std::u16string& grammn) { trexousa_.o8ovn->Pros8ese(grammn); });
-        std::u16string pnyh = keimevo.toStdU16String();
         if (!programma.Metaglwttisn(pnyh, 64)) {
             const TThesnLa8ous& thesn = programma.ThesnLa8ous();
             return {{ekMetaglwttisn, thesn.Grammn + 1, thesn.Stnln + 1, PrwtnGrammn(programma.MnvumaLa8ous())}};
@@ -480,14 +552,14 @@ std::string PediaCsv(const std::vector<std::string>& pedia, TMorfnAnaforas morfn
 
 }  // namespace
 
-int ElegxosAskisewv(const QStringList& orismata, std::ostream& e3odos, std::ostream& la8n)
+int ElegxosAskisewv(const std::vector<std::string>& orismata, std::ostream& e3odos, std::ostream& la8n)
 {
     TRu8miseis r;
     if (!DiabaseParametrous(orismata, r, la8n))
         return ke3La8osArxeiouNParametrwv;
     std::vector<TPeriptwsn> periptwseis;
-    if (QString la8os; !DiabasePeriptwseis(r.fakelos, periptwseis, la8os)) {
-        la8n << "kalmira-cli test: " << la8os.toStdString() << '\n';
+    if (std::string la8os; !DiabasePeriptwseis(r.fakelos, periptwseis, la8os)) {
+        la8n << "kalmira-cli test: " << la8os << '\n';
         return ke3La8osArxeiouNParametrwv;
     }
 
@@ -497,22 +569,22 @@ int ElegxosAskisewv(const QStringList& orismata, std::ostream& e3odos, std::ostr
     long long swstaProgrammata = 0, swstesPeriptwseis = 0;
     if (r.morfn != maKeimevo)
         e3odos << PediaCsv({"πρόγραμμα", "περίπτωση", "αποτέλεσμα", "γραμμή", "στήλη", "λεπτομέρειες"}, r.morfn);
-    for (const QString& programma : r.programmata) {
+    for (const std::string& programma : r.programmata) {
         const std::vector<TApotelesma> apotelesmata = elegktns.Elegxos(programma);
         const bool olo = apotelesmata.size() == 1 && (apotelesmata[0].ekbasn == ekArxeio || apotelesmata[0].ekbasn == ekMetaglwttisn);
         const long long swstes = std::count_if(apotelesmata.begin(), apotelesmata.end(), [](const TApotelesma& a) { return a.ekbasn == ekSwsto; });
         swstesPeriptwseis += swstes;
         swstaProgrammata += swstes == plnthosPeriptwsewv;
-        const std::string arxeio = programma.toStdString();
+        const std::string& arxeio = programma;
         if (r.morfn == maKeimevo) {
             e3odos << arxeio << ": " << swstes << '/' << plnthosPeriptwsewv << '\n';
             for (std::size_t i = 0; i < apotelesmata.size(); ++i)
                 if (apotelesmata[i].ekbasn != ekSwsto)
-                    e3odos << "  " << (olo ? "" : periptwseis[i].ovoma.toStdString() + ": ") << Aitia(apotelesmata[i]) << '\n';
+                    e3odos << "  " << (olo ? "" : periptwseis[i].ovoma + ": ") << Aitia(apotelesmata[i]) << '\n';
         } else {
             for (std::size_t i = 0; i < periptwseis.size(); ++i) {
                 const TApotelesma& a = apotelesmata[olo ? 0 : i];
-                e3odos << PediaCsv({arxeio, periptwseis[i].ovoma.toStdString(), OvomaEkbasns[a.ekbasn], a.grammn ? std::to_string(a.grammn) : "",
+                e3odos << PediaCsv({arxeio, periptwseis[i].ovoma, OvomaEkbasns[a.ekbasn], a.grammn ? std::to_string(a.grammn) : "",
                                     a.stnln ? std::to_string(a.stnln) : "", a.leptomereies},
                                    r.morfn);
             }
@@ -522,7 +594,7 @@ int ElegxosAskisewv(const QStringList& orismata, std::ostream& e3odos, std::ostr
     if (r.morfn == maKeimevo)
         e3odos << "Σύνολο: " << swstaProgrammata << '/' << r.programmata.size() << " προγράμματα πέρασαν όλες τις περιπτώσεις, "
                << swstesPeriptwseis << '/' << plnthosPeriptwsewv * r.programmata.size() << " περιπτώσεις σωστές.\n";
-    return swstaProgrammata == r.programmata.size() ? ke3Epituxia : ke3Apotuxia;
+    return swstaProgrammata == static_cast<long long>(r.programmata.size()) ? ke3Epituxia : ke3Apotuxia;
 }
 
 }  // namespace kalmira

@@ -9,8 +9,8 @@
 #pragma once
 
 #include <iosfwd>
-
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace kalmira {
 
@@ -20,6 +20,6 @@ extern const char* const XrnsnElegxou;
 // Runs `kalmira-cli test` with the words after "test". The report goes to `e3odos`; a bad folder
 // or argument is told on `la8n`. Returns 0 when every program passed every case, 1 when one did
 // not (a program that cannot be read included), 4 for a bad folder or argument.
-int ElegxosAskisewv(const QStringList& orismata, std::ostream& e3odos, std::ostream& la8n);
+int ElegxosAskisewv(const std::vector<std::string>& orismata, std::ostream& e3odos, std::ostream& la8n);
 
 }  // namespace kalmira

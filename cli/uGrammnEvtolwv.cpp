@@ -1,5 +1,6 @@
 #include "cli/uGrammnEvtolwv.h"
 
+#include <charconv>
 #include <istream>
 #include <limits>
 #include <new>
@@ -12,7 +13,7 @@
 #include "core/uProgramma.h"
 #include "front/uLa8os.h"
 #include "front/uTimn.h"
-#include "workbench/uArxeiaProgrammatos.h"
+#include "workbench/uAvagvwsnProgrammatos.h"
 
 namespace kalmira {
 
@@ -51,7 +52,7 @@ struct TParametroi {
     int peri8wrio = 64;
     long long megistaBnmata = -1;
     long long megistnMnmn = ArxikoOrioMnmns / (1024 * 1024);  // MB
-    QString arxeio;
+    std::string arxeio;
 };
 
 // Writes a text line by line, each CR LF as one line break, without a whole copy of it.
@@ -67,37 +68,35 @@ void GrapseGrammes(std::ostream& e3odos, std::u16string_view keimevo)
     }
 }
 
-bool Ari8mos(const QString& keimevo, long long elaxisto, long long megisto, long long& timn)
+bool Ari8mos(const std::string& keimevo, long long elaxisto, long long megisto, long long& timn)
 {
-    bool egkuro = false;
-    timn = keimevo.toLongLong(&egkuro);
-    return egkuro && timn >= elaxisto && timn <= megisto;
+    return Ari8mosOrismatos(keimevo, timn) && timn >= elaxisto && timn <= megisto;
 }
 
 // Reads the arguments; returns false with the reason written to `la8n`.
-bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, std::ostream& la8n)
+bool DiabaseParametrous(const std::vector<std::string>& orismata, TParametroi& parametroi, std::ostream& la8n)
 {
     auto la8os = [&la8n](const std::string& mnvuma) {
         la8n << "kalmira-cli: " << mnvuma << "\nΔείτε «kalmira-cli --help» για τον τρόπο χρήσης.\n";
         return false;
     };
-    if (orismata.isEmpty())
+    if (orismata.empty())
         return la8os("λείπει η εντολή (check, run ή test)");
-    if (orismata[0] == u"check")
+    if (orismata[0] == "check")
         parametroi.ektelesn = false;
-    else if (orismata[0] == u"run")
+    else if (orismata[0] == "run")
         parametroi.ektelesn = true;
     else
-        return la8os("άγνωστη εντολή «" + orismata[0].toStdString() + "»");
-    for (qsizetype i = 1; i < orismata.size(); ++i) {
-        const QString& orisma = orismata[i];
-        if (parametroi.ektelesn && orisma == u"--full-evaluation") {
+        return la8os("άγνωστη εντολή «" + orismata[0] + "»");
+    for (std::size_t i = 1; i < orismata.size(); ++i) {
+        const std::string& orisma = orismata[i];
+        if (parametroi.ektelesn && orisma == "--full-evaluation") {
             parametroi.plnrnsApotimnsn = true;
-        } else if (parametroi.ektelesn && (orisma == u"--margin" || orisma == u"--max-steps")) {
+        } else if (parametroi.ektelesn && (orisma == "--margin" || orisma == "--max-steps")) {
             if (i + 1 >= orismata.size())
-                return la8os("η επιλογή «" + orisma.toStdString() + "» θέλει έναν αριθμό");
+                return la8os("η επιλογή «" + orisma + "» θέλει έναν αριθμό");
             long long timn;
-            if (orisma == u"--margin") {
+            if (orisma == "--margin") {
                 if (!Ari8mos(orismata[++i], 50, 200, timn))
                     return la8os("το περιθώριο πρέπει να είναι ακέραιος από 50 έως 200");
                 parametroi.peri8wrio = static_cast<int>(timn);
@@ -106,43 +105,44 @@ bool DiabaseParametrous(const QStringList& orismata, TParametroi& parametroi, st
                     return la8os("ο μέγιστος αριθμός βημάτων πρέπει να είναι μη αρνητικός ακέραιος");
                 parametroi.megistaBnmata = timn;
             }
-        } else if (orisma == u"--max-memory") {
+        } else if (orisma == "--max-memory") {
             if (i + 1 >= orismata.size())
                 return la8os("η επιλογή «--max-memory» θέλει έναν αριθμό");
             if (!Ari8mos(orismata[++i], 1, 1048576, parametroi.megistnMnmn))
                 return la8os("η μνήμη πρέπει να είναι ακέραιος αριθμός MB από 1 έως 1048576");
-        } else if (orisma.startsWith(u"--")) {
-            return la8os("άγνωστη επιλογή «" + orisma.toStdString() + "»");
-        } else if (parametroi.arxeio.isEmpty()) {
+        } else if (orisma.starts_with("--")) {
+            return la8os("άγνωστη επιλογή «" + orisma + "»");
+        } else if (parametroi.arxeio.empty()) {
             parametroi.arxeio = orisma;
         } else {
             return la8os("δόθηκαν περισσότερα από ένα αρχεία");
         }
     }
-    if (parametroi.arxeio.isEmpty())
+    if (parametroi.arxeio.empty())
         return la8os("λείπει το αρχείο του προγράμματος");
     return true;
 }
 
-int Ektelesn(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
+int Ektelesn(const std::vector<std::string>& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
 {
-    if (orismata.size() == 1 && (orismata[0] == u"--help" || orismata[0] == u"-h")) {
+    if (orismata.size() == 1 && (orismata[0] == "--help" || orismata[0] == "-h")) {
         e3odos << Xrnsn << '\n' << XrnsnElegxou;
         return ke3Epituxia;
     }
-    if (!orismata.isEmpty() && orismata[0] == u"test")
-        return ElegxosAskisewv(orismata.mid(1), e3odos, la8n);
+    if (!orismata.empty() && orismata[0] == "test")
+        return ElegxosAskisewv({orismata.begin() + 1, orismata.end()}, e3odos, la8n);
     TParametroi parametroi;
     if (!DiabaseParametrous(orismata, parametroi, la8n))
         return ke3La8osArxeiouNParametrwv;
 
     OriseOrioMnmns(parametroi.megistnMnmn * 1024 * 1024);
-    QString keimevo, la8os;
-    if (!DiabaseArxeioProgrammatos(parametroi.arxeio, keimevo, la8os)) {
-        la8n << "kalmira-cli: " << la8os.toStdString() << "\n";
+    std::u16string pnyh;
+    std::string la8os;
+    if (!DiabaseArxeioProgrammatos(parametroi.arxeio, pnyh, la8os)) {
+        la8n << "kalmira-cli: " << la8os << "\n";
         return ke3La8osArxeiouNParametrwv;
     }
-    const std::string arxeio = parametroi.arxeio.toStdString();
+    const std::string& arxeio = parametroi.arxeio;
 
     auto grace = [&e3odos](const std::u16string& grammn) { e3odos << SeUtf8(grammn) << '\n'; };
     auto diabase = [&](const TEkfrasnMetablntns& metablntn, std::u16string& apantnsn) {
@@ -162,8 +162,6 @@ int Ektelesn(const QStringList& orismata, std::istream& eisodos, std::ostream& e
     };
 
     TProgramma programma(diabase, grace);
-    std::u16string pnyh = keimevo.toStdU16String();
-    keimevo = QString();
     if (!programma.Metaglwttisn(pnyh, parametroi.peri8wrio)) {
         const TThesnLa8ous& thesn = programma.ThesnLa8ous();
         la8n << arxeio << ':' << thesn.Grammn + 1 << ':' << thesn.Stnln + 1 << ": " << SeUtf8(programma.EidosLa8ous()) << '\n';
@@ -213,7 +211,24 @@ int Ektelesn(const QStringList& orismata, std::istream& eisodos, std::ostream& e
 
 }  // namespace
 
-int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko)
+bool Ari8mosOrismatos(std::string_view le3n, long long& timn)
+{
+    auto keno = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!le3n.empty() && keno(le3n.front()))
+        le3n.remove_prefix(1);
+    while (!le3n.empty() && keno(le3n.back()))
+        le3n.remove_suffix(1);
+    const bool sun = le3n.starts_with('+');  // from_chars takes a minus only
+    if (sun)
+        le3n.remove_prefix(1);
+    if (le3n.empty() || (sun && le3n.front() == '-'))
+        return false;
+    const auto [telos, la8os] = std::from_chars(le3n.data(), le3n.data() + le3n.size(), timn);
+    return la8os == std::errc() && telos == le3n.data() + le3n.size();
+}
+
+int GrammnEvtolwv(const std::vector<std::string>& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n,
+                  bool termatiko)
 {
     // The compile and the run report their own lack of memory; this is the runner's, while it
     // reads the file or writes the regenerated text.

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <iosfwd>
-
-#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace kalmira {
 
@@ -19,8 +20,14 @@ enum TKwdikosE3odou : int {
     ke3EleipsnMnmns = 6,  // the runner itself ran out of memory (reading or writing a program)
 };
 
-// Runs the command line `orismata` (without the program's own name). `termatiko` says whether
-// standard input is a terminal: then the input prompt goes to `la8n` and nothing is echoed.
-int GrammnEvtolwv(const QStringList& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n, bool termatiko);
+// Runs the command line `orismata` (without the program's own name; the words as the system gives
+// them, UTF-8 here). `termatiko` says whether standard input is a terminal: then the input prompt
+// goes to `la8n` and nothing is echoed.
+int GrammnEvtolwv(const std::vector<std::string>& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n,
+                  bool termatiko);
+
+// The integer that a word of the command line writes: blanks (space, tab, line and page breaks)
+// around it, an optional sign and decimal digits, within 64 bits; false for anything else.
+bool Ari8mosOrismatos(std::string_view le3n, long long& timn);
 
 }  // namespace kalmira

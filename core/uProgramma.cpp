@@ -355,6 +355,7 @@ void TProgramma::KataskeuaseEvtoles()
     }
     thesnTelous_ = lektikos_->Ar3nLe3ns();
     TEvtolnTelosProgrammatos::Kataskeuase(p);
+    EidikeusnDiakladwsewv(*evtoles_);
     evtoles_->Trexousa = nullptr;
 }
 
@@ -417,6 +418,9 @@ TApotelesmaEktelesns TProgramma::Ektelese(std::int64_t megistaBnmata)
     TEvtoln* teleutaia = nullptr;
     std::int64_t bnmata = 0;
     try {
+        // Unrolled, so that several steps run between two jumps back, and each copy of the call
+        // learns the statements that tend to follow its own.
+#pragma GCC unroll 4
         do {
             teleutaia = evtoln;
             evtoln = evtoln->Ektelesn();

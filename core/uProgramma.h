@@ -451,6 +451,12 @@ public:
     static void Kataskeuase(TPlaisioMetaglwttisns& p);
 };
 
+// Once the whole program is linked, replaces every branch of the kinds above whose condition is a
+// comparison of two numbers, or "και" / "ή", by one that evaluates that condition in place, and
+// redirects the jumps to it. Its kind (Eidos), text and line stay; its class is no longer the
+// statement's own, which only the compile needed.
+void EidikeusnDiakladwsewv(TPivakasEvtolwv& evtoles);
+
 // ---------------------------------------------------------------------------------------------
 // Loops
 
@@ -511,10 +517,13 @@ public:
     TTimn TeliknTimnEisodou;  // the final value taken on entry
     bool Au3ousa = true;      // the step is positive: the test is counter ≤ final
     // Set on entry when counter, step and final are all integers and the counter is a simple
-    // variable: the iteration then adds and compares 64-bit integers directly.
+    // variable: the iteration then adds and compares 64-bit integers directly. Both directions
+    // test "≤": a falling loop compares the counters' bits inverted (~x reverses the order), so
+    // the loop goes on while (counter ^ AkeraiaAntistrofn) ≤ AkeraiaTeliknTimn.
     TTimn* AkeraiosMetrntns = nullptr;
     std::int64_t AkeraioBnma = 0;
-    std::int64_t AkeraiaTeliknTimn = 0;
+    std::int64_t AkeraiaAntistrofn = 0;  // 0 for a rising loop, all bits set for a falling one
+    std::int64_t AkeraiaTeliknTimn = 0;  // the final value, inverted as the counter is
 };
 
 }  // namespace kalmira

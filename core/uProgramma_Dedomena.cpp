@@ -45,25 +45,26 @@ public:
     }
 };
 
+// Numbers and booleans go where no string or array can be, so their stores free nothing.
 struct TAkeraiosApoAkeraio {
     static std::int64_t Timn(const TEkfrasn& e) { return e.Akeraios(); }
-    static void Apo8nkeusn(TTimn& t, std::int64_t v) { t.OriseAkeraio(v); }
-    static void Thesn(TTimn& t, const TEkfrasn& e) { t.OriseAkeraio(e.Akeraios()); }
+    static void Apo8nkeusn(TTimn& t, std::int64_t v) { t.OriseAkeraioAmesa(v); }
+    static void Thesn(TTimn& t, const TEkfrasn& e) { t.OriseAkeraioAmesa(e.Akeraios()); }
 };
 struct TAkeraiosApoPragmatiko {  // an integer-typed value that carries a real: rounded on store
     static std::int64_t Timn(const TEkfrasn& e) { return StrogguleusnMeArtio(e.Pragmatikos()); }
-    static void Apo8nkeusn(TTimn& t, std::int64_t v) { t.OriseAkeraio(v); }
-    static void Thesn(TTimn& t, const TEkfrasn& e) { t.OriseAkeraio(StrogguleusnMeArtio(e.Pragmatikos())); }
+    static void Apo8nkeusn(TTimn& t, std::int64_t v) { t.OriseAkeraioAmesa(v); }
+    static void Thesn(TTimn& t, const TEkfrasn& e) { t.OriseAkeraioAmesa(StrogguleusnMeArtio(e.Pragmatikos())); }
 };
 struct TPragmatikos {
     static double Timn(const TEkfrasn& e) { return e.Ari8mos(); }
-    static void Apo8nkeusn(TTimn& t, double v) { t.OrisePragmatiko(v); }
-    static void Thesn(TTimn& t, const TEkfrasn& e) { t.OrisePragmatiko(e.Ari8mos()); }
+    static void Apo8nkeusn(TTimn& t, double v) { t.OrisePragmatikoAmesa(v); }
+    static void Thesn(TTimn& t, const TEkfrasn& e) { t.OrisePragmatikoAmesa(e.Ari8mos()); }
 };
 struct TLogikos {
     static bool Timn(const TEkfrasn& e) { return e.Logikos(); }
-    static void Apo8nkeusn(TTimn& t, bool v) { t.OriseLogiko(v); }
-    static void Thesn(TTimn& t, const TEkfrasn& e) { t.OriseLogiko(e.Logikos()); }
+    static void Apo8nkeusn(TTimn& t, bool v) { t.OriseLogikoAmesa(v); }
+    static void Thesn(TTimn& t, const TEkfrasn& e) { t.OriseLogikoAmesa(e.Logikos()); }
 };
 struct TAlfari8mntiko {
     static std::u16string Timn(const TEkfrasn& e)
@@ -109,11 +110,11 @@ private:
 // How a fused assignment computes and stores its value: integers, or reals from any numbers.
 struct TAkeraiaTimn {
     template <class Pra3n, class L, class R>
-    static void Thesn(TTimn& topos, const L& l, const R& r) { topos.OriseAkeraio(Pra3n::Akeraia(l.Akeraios(), r.Akeraios())); }
+    static void Thesn(TTimn& topos, const L& l, const R& r) { topos.OriseAkeraioAmesa(Pra3n::Akeraia(l.Akeraios(), r.Akeraios())); }
 };
 struct TPragmatiknTimn {
     template <class Pra3n, class L, class R>
-    static void Thesn(TTimn& topos, const L& l, const R& r) { topos.OrisePragmatiko(Pra3n::Pragmatika(l.Ari8mos(), r.Ari8mos())); }
+    static void Thesn(TTimn& topos, const L& l, const R& r) { topos.OrisePragmatikoAmesa(Pra3n::Pragmatika(l.Ari8mos(), r.Ari8mos())); }
 };
 
 // x ← a op b on a numeric variable: the operation is done in the statement itself, reading its
@@ -157,7 +158,7 @@ std::unique_ptr<TEvtoln> Sugxwneusn(std::unique_ptr<TEkfrasnMetablntns>& stoxos,
         return nullptr;
     const auto& pra3n = static_cast<const TDuadiknPra3n&>(*ekfrasn);
     const bool akeraioi = pra3n.Aristeros->TuposTimns == tdAkeraios && pra3n.De3ios->TuposTimns == tdAkeraios;
-    auto akeraioi_ = [](const TEkfrasn& a, const TEkfrasn& b, auto&& f) { return pra3eis::MeAkeraiousAnagvwstes(a, b, f); };
+    auto akeraioi_ = [](const TEkfrasn& a, const TEkfrasn& b, auto&& f) { return pra3eis::MeAkeraiousAnagvwstes<pra3eis::eaPra3eis, pra3eis::eaStenos>(a, b, f); };
     auto ari8mntikoi = [](const TEkfrasn& a, const TEkfrasn& b, auto&& f) { return pra3eis::MeAri8mntikousAnagvwstes(a, b, f); };
     if (stoxos->Tupos == tdAkeraios && akeraioi) {
         switch (pra3n.Telestns) {

@@ -1,8 +1,10 @@
 // Αν with αλλιώς_αν and αλλιώς, and Επίλεξε with its cases: each keyword line is a statement,
 // linked into jumps while compiling through the stack of open blocks.
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/uProgramma.h"
+#include "core/uTupoiDedomevwv_Pra3eis.h"
 #include "front/uLa8os.h"
 
 namespace kalmira {
@@ -109,6 +111,7 @@ void TEvtolnTelosAv::Kataskeuase(TPlaisioMetaglwttisns& p)
         av.AvoixtnDiakladwsn->Alma = evtoln.get();
     for (TEvtoln* telos : av.TelnKladwv)
         telos->Epomevn = evtoln.get();
+    av.AvoixtnDiakladwsn = nullptr;
     av.TelnKladwv.clear();
     p.Evtoles.Katoxurwsn(std::move(evtoln));
 }
@@ -209,8 +212,80 @@ void TEvtolnTelosEpilogwv::Kataskeuase(TPlaisioMetaglwttisns& p)
     teleutaia->Alma = evtoln.get();
     for (TEvtoln* telos : epile3e.TelnKladwv)
         telos->Epomevn = evtoln.get();
+    epile3e.AvoixtnPeriptwsn = nullptr;
     epile3e.TelnKladwv.clear();
     p.Evtoles.Katoxurwsn(std::move(evtoln));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Branches that test their condition in place
+
+namespace {
+
+// A branch on a comparison of two numbers, or on "και" / "ή" of two booleans: the statement
+// evaluates the condition C itself, reading the operands in place, without a call to the
+// condition's node. It takes over the parts of the branch it replaces.
+template <class C>
+class TDiakladwsnSeThesn final : public TEvtolnDiakladwsns {
+public:
+    explicit TDiakladwsnSeThesn(TEvtolnDiakladwsns& genikn)
+        : TEvtolnDiakladwsns(genikn.Eidos), suv8nkn_(Pra3n(genikn).Telestns, *Pra3n(genikn).Aristeros, *Pra3n(genikn).De3ios)
+    {
+        Kwdikas = std::move(genikn.Kwdikas);
+        Grammn = genikn.Grammn;
+        Epomevn = genikn.Epomevn;
+        Alma = genikn.Alma;
+        Suv8nkn = std::move(genikn.Suv8nkn);
+    }
+    TEvtoln* Ektelesn() override { return suv8nkn_.Logikos() ? Epomevn : Alma; }
+
+    static const TDuadiknPra3n& Pra3n(const TEvtolnDiakladwsns& d) { return static_cast<const TDuadiknPra3n&>(*d.Suv8nkn); }
+
+private:
+    const C suv8nkn_;
+};
+
+// The statements that branch on their condition by TEvtolnDiakladwsns::Ektelesn, and those that
+// have a jump target (the counted loop's is its exit).
+bool EivaiGenikn(TEvtoln::TEidos eidos)
+{
+    return eidos == TEvtoln::evAv || eidos == TEvtoln::evAlliwsAv || eidos == TEvtoln::evPeriptwsn || eidos == TEvtoln::evOso ||
+           eidos == TEvtoln::evMexrisOtou;
+}
+bool ExeiAlma(TEvtoln::TEidos eidos) { return EivaiGenikn(eidos) || eidos == TEvtoln::evGia; }
+
+}  // namespace
+
+void EidikeusnDiakladwsewv(TPivakasEvtolwv& evtoles)
+{
+    std::unordered_map<const TEvtoln*, TEvtoln*> antikatastates;
+    for (std::unique_ptr<TEvtoln>& evtoln : evtoles.Lista) {
+        if (!EivaiGenikn(evtoln->Eidos))
+            continue;
+        auto& genikn = static_cast<TEvtolnDiakladwsns&>(*evtoln);
+        if (genikn.Suv8nkn->EidosKomvou != TEkfrasn::ekDuadikn)
+            continue;
+        const TDuadiknPra3n& pra3n = static_cast<const TDuadiknPra3n&>(*genikn.Suv8nkn);
+        if (!pra3eis::EivaiSuv8nknSeThesn(pra3n.Telestns, *pra3n.Aristeros, *pra3n.De3ios))
+            continue;
+        std::unique_ptr<TEvtoln> eidikn =
+            pra3eis::MeSuv8nknSeThesn(pra3n.Telestns, *pra3n.Aristeros, *pra3n.De3ios, [&]<class C>() -> std::unique_ptr<TEvtoln> {
+                return std::make_unique<TDiakladwsnSeThesn<C>>(genikn);
+            });
+        antikatastates.emplace(evtoln.get(), eidikn.get());
+        evtoln = std::move(eidikn);
+    }
+    // The jumps and the links to a replaced statement go to its replacement; the old ones are only
+    // compared, never followed.
+    auto veo = [&antikatastates](TEvtoln* evtoln) {
+        const auto thesn = antikatastates.find(evtoln);
+        return thesn == antikatastates.end() ? evtoln : thesn->second;
+    };
+    for (std::unique_ptr<TEvtoln>& evtoln : evtoles.Lista) {
+        evtoln->Epomevn = veo(evtoln->Epomevn);
+        if (ExeiAlma(evtoln->Eidos))
+            static_cast<TEvtolnDiakladwsns&>(*evtoln).Alma = veo(static_cast<TEvtolnDiakladwsns&>(*evtoln).Alma);
+    }
 }
 
 }  // namespace kalmira

@@ -144,17 +144,16 @@ TEvtoln* TEvtolnArxikopoinsnGia::Ektelesn()
         gia.TimnBnmatos.Eidos() == TTimn::tmAkeraios && gia.TeliknTimnEisodou.Eidos() == TTimn::tmAkeraios) {
         gia.AkeraiosMetrntns = &static_cast<TEkfrasnAplnsMetablntns&>(*gia.Metrntns).Metablntn.Periexomevo;
         gia.AkeraioBnma = gia.TimnBnmatos.Akeraios();
-        gia.AkeraiaTeliknTimn = gia.TeliknTimnEisodou.Akeraios();
+        gia.AkeraiaAntistrofn = gia.Au3ousa ? 0 : -1;
+        gia.AkeraiaTeliknTimn = gia.TeliknTimnEisodou.Akeraios() ^ gia.AkeraiaAntistrofn;
     }
     return gia.ElegxosVroxou() ? gia.Epomevn : gia.Alma;
 }
 
 bool TEvtolnGia::ElegxosVroxou() const
 {
-    if (AkeraiosMetrntns) {
-        std::int64_t metrntns = AkeraiosMetrntns->Akeraios();
-        return Au3ousa ? metrntns <= AkeraiaTeliknTimn : metrntns >= AkeraiaTeliknTimn;
-    }
+    if (AkeraiosMetrntns)
+        return (AkeraiosMetrntns->Akeraios() ^ AkeraiaAntistrofn) <= AkeraiaTeliknTimn;
     return SugkrisnTimwv(Au3ousa ? tlMikroteroIso : tlMegaluteroIso, Metrntns->Timn(), TeliknTimnEisodou);
 }
 
@@ -164,7 +163,9 @@ TEvtoln* TEvtolnGia::Ektelesn()
     if (AkeraiosMetrntns) [[likely]] {
         std::int64_t& metrntns = AkeraiosMetrntns->AkeraiosTopos();
         metrntns = static_cast<std::int64_t>(static_cast<std::uint64_t>(metrntns) + static_cast<std::uint64_t>(AkeraioBnma));
-        return (Au3ousa ? metrntns <= AkeraiaTeliknTimn : metrntns >= AkeraiaTeliknTimn) ? Epomevn : Alma;
+        if ((metrntns ^ AkeraiaAntistrofn) <= AkeraiaTeliknTimn) [[likely]]
+            return Epomevn;
+        return Alma;
     }
     return EpavalnpsnGeniki();
 }

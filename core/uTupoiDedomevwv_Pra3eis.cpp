@@ -150,14 +150,6 @@ std::int64_t AkeraioMeros(double x)
     return static_cast<std::int64_t>(t);
 }
 
-// Comparisons of two ordered values.
-struct TMikrotero { template <class T> static bool f(T a, T b) { return a < b; } };
-struct TIso { template <class T> static bool f(T a, T b) { return a == b; } };
-struct TMegalutero { template <class T> static bool f(T a, T b) { return a > b; } };
-struct TDiafora { template <class T> static bool f(T a, T b) { return a != b; } };
-struct TMikroteroIso { template <class T> static bool f(T a, T b) { return a <= b; } };
-struct TMegaluteroIso { template <class T> static bool f(T a, T b) { return a >= b; } };
-
 bool SugkrineKata(TTelestns telestns, auto a, auto b)
 {
     switch (telestns) {
@@ -528,7 +520,7 @@ namespace {
 template <template <class, class> class Komvos, class... A>
 std::unique_ptr<TEkfrasn> MeAkeraiousTelesteous(std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, A... orismata)
 {
-    return MeAkeraiousAnagvwstes(*a, *b, [&]<class L, class R>() -> std::unique_ptr<TEkfrasn> {
+    return MeAkeraiousAnagvwstes<eaStenos, eaStenos>(*a, *b, [&]<class L, class R>() -> std::unique_ptr<TEkfrasn> {
         return std::make_unique<Komvos<L, R>>(std::move(a), std::move(b), orismata...);
     });
 }
@@ -573,34 +565,16 @@ struct TPragmatikn {
     };
 };
 
-template <class Sugkrisn>
-struct TAkeraiaSugkrisn {
-    template <class L, class R>
-    class Komvos final : public TTupikos<TDuadiknPra3n> {
-    public:
-        Komvos(std::unique_ptr<TEkfrasn> a, std::unique_ptr<TEkfrasn> b, TTelestns t, TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns)
-            : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tupos, tuposTimns), l_(*Aristeros), r_(*De3ios) {}
-        bool Logikos() const override { return Sugkrisn::f(l_.Akeraios(), r_.Akeraios()); }
+// A comparison of two numbers, or "και" / "ή", through the condition C that fits its operands.
+template <class C>
+class TSuv8nkn final : public TTupikos<TDuadiknPra3n> {
+public:
+    TSuv8nkn(std::unique_ptr<TEkfrasn> a, std::unique_ptr<TEkfrasn> b, TTelestns t)
+        : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tdLogikos, tdLogikos), suv8nkn_(t, *Aristeros, *De3ios) {}
+    bool Logikos() const override { return suv8nkn_.Logikos(); }
 
-    private:
-        const L l_;
-        const R r_;
-    };
-};
-
-template <class Sugkrisn>
-struct TPragmatiknSugkrisn {
-    template <class L, class R>
-    class Komvos final : public TTupikos<TDuadiknPra3n> {
-    public:
-        Komvos(std::unique_ptr<TEkfrasn> a, std::unique_ptr<TEkfrasn> b, TTelestns t, TTuposDedomevwv tupos, TTuposDedomevwv tuposTimns)
-            : TTupikos<TDuadiknPra3n>(std::move(a), std::move(b), t, tupos, tuposTimns), l_(*Aristeros), r_(*De3ios) {}
-        bool Logikos() const override { return Sugkrisn::f(l_.Ari8mos(), r_.Ari8mos()); }
-
-    private:
-        const L l_;
-        const R r_;
-    };
+private:
+    const C suv8nkn_;
 };
 
 template <class Sugkrisn>
@@ -696,24 +670,6 @@ const std::u16string& TSuvevwsn::Alfari8mntiko(std::u16string& proswrino) const
     return proswrino;
 }
 
-// "ή" (Suzeu3n false) and "και" (Suzeu3n true), short-circuited unless full evaluation is on.
-template <bool Suzeu3n>
-class TLogiknPra3n final : public TTupikos<TDuadiknPra3n> {
-public:
-    using TTupikos<TDuadiknPra3n>::TTupikos;
-    bool Logikos() const override
-    {
-        bool a = Aristeros->Logikos();
-        if (!PlnrnsApotimnsn) {
-            if (a != Suzeu3n)
-                return a;
-            return De3ios->Logikos();
-        }
-        bool b = De3ios->Logikos();
-        return Suzeu3n ? (a && b) : (a || b);
-    }
-};
-
 template <template <class> class Komvos>
 std::unique_ptr<TEkfrasn> AvaSugkrisn(std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, TTelestns t)
 {
@@ -724,27 +680,6 @@ std::unique_ptr<TEkfrasn> AvaSugkrisn(std::unique_ptr<TEkfrasn>& a, std::unique_
     case tlDiafora: return std::make_unique<Komvos<TDiafora>>(std::move(a), std::move(b), t, tdLogikos, tdLogikos);
     case tlMikroteroIso: return std::make_unique<Komvos<TMikroteroIso>>(std::move(a), std::move(b), t, tdLogikos, tdLogikos);
     default: return std::make_unique<Komvos<TMegaluteroIso>>(std::move(a), std::move(b), t, tdLogikos, tdLogikos);
-    }
-}
-
-// A numeric comparison, with the operand readers that fit.
-template <template <class> class Oikogeveia, bool Akeraia>
-std::unique_ptr<TEkfrasn> Ari8mntikn(std::unique_ptr<TEkfrasn>& a, std::unique_ptr<TEkfrasn>& b, TTelestns t, TTuposDedomevwv tupos,
-                                     TTuposDedomevwv tuposTimns)
-{
-    auto ftiakse = [&]<class Pra3n>(Pra3n*) {
-        if constexpr (Akeraia)
-            return MeAkeraiousTelesteous<Oikogeveia<Pra3n>::template Komvos>(a, b, t, tupos, tuposTimns);
-        else
-            return MeAri8mousTelesteous<Oikogeveia<Pra3n>::template Komvos>(a, b, t, tupos, tuposTimns);
-    };
-    switch (t) {
-    case tlMikrotero: return ftiakse(static_cast<TMikrotero*>(nullptr));
-    case tlIso: return ftiakse(static_cast<TIso*>(nullptr));
-    case tlMegalutero: return ftiakse(static_cast<TMegalutero*>(nullptr));
-    case tlDiafora: return ftiakse(static_cast<TDiafora*>(nullptr));
-    case tlMikroteroIso: return ftiakse(static_cast<TMikroteroIso*>(nullptr));
-    default: return ftiakse(static_cast<TMegaluteroIso*>(nullptr));
     }
 }
 
@@ -792,6 +727,11 @@ std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> ari
     if (MhkosAlusidasMe(*aristeros) > MegistoAvadromikoMhkos)
         return std::make_unique<TDuadiknPra3n>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
 
+    if (EivaiSuv8nknSeThesn(t, *aristeros, *de3ios)) {
+        return MeSuv8nknSeThesn(t, *aristeros, *de3ios, [&]<class C>() -> std::unique_ptr<TEkfrasn> {
+            return std::make_unique<TSuv8nkn<C>>(std::move(aristeros), std::move(de3ios), t);
+        });
+    }
     const TTuposDedomevwv ta = aristeros->Tupos;
     switch (t) {
     case tlPros8esn:
@@ -818,18 +758,12 @@ std::unique_ptr<TEkfrasn> DnmiourgiaDuadiknsPra3ns(std::unique_ptr<TEkfrasn> ari
         if (la && ra)
             return MeAkeraiousTelesteous<TAkeraia<TMod>::Komvos>(aristeros, de3ios, t, tupos, tuposTimns);
         break;
-    case tlDiazeu3n: return std::make_unique<TLogiknPra3n<false>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
-    case tlSuzeu3n: return std::make_unique<TLogiknPra3n<true>>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
     default:
         if (!EivaiSugkrisn(t))
             break;
         if (ta == tdAlfari8mntikos)
             return AvaSugkrisn<TSugkrisnAlfari8mntikwv>(aristeros, de3ios, t);
-        if (ta == tdLogikos)
-            return AvaSugkrisn<TLogiknSugkrisn>(aristeros, de3ios, t);
-        if (la && ra)
-            return Ari8mntikn<TAkeraiaSugkrisn, true>(aristeros, de3ios, t, tdLogikos, tdLogikos);
-        return Ari8mntikn<TPragmatiknSugkrisn, false>(aristeros, de3ios, t, tdLogikos, tdLogikos);
+        return AvaSugkrisn<TLogiknSugkrisn>(aristeros, de3ios, t);
     }
     return std::make_unique<TDuadiknPra3n>(std::move(aristeros), std::move(de3ios), t, tupos, tuposTimns);
 }
@@ -858,45 +792,6 @@ private:
     std::size_t Topos() const { return Pivakas.Topo8esia1(static_cast<std::int32_t>(static_cast<std::uint32_t>(deiktns_.Akeraios()))); }
 
     const D deiktns_;
-};
-
-}  // namespace
-
-namespace {
-
-// An index of the form i + c, c + i or i - c, with i a simple integer variable and c a constant:
-// the neighbour of an element, as in Π[j + 1].
-struct TMetablntnSuvSta8era {
-    explicit TMetablntnSuvSta8era(const TEkfrasn& e)
-        : m_(MetablntnApo(static_cast<const TDuadiknPra3n&>(e))), c_(Metatopisn(static_cast<const TDuadiknPra3n&>(e))) {}
-    std::int64_t Akeraios() const { return TPros8esn::Akeraia(m_.Anagvwsn().Akeraios(), c_); }
-
-    // Whether an index has this form.
-    static bool Tairiazei(const TEkfrasn& e)
-    {
-        if (e.EidosKomvou != TEkfrasn::ekDuadikn || e.TuposTimns != tdAkeraios)
-            return false;
-        const auto& d = static_cast<const TDuadiknPra3n&>(e);
-        const TMorfnTelesteou a = MorfnTelesteou(*d.Aristeros), b = MorfnTelesteou(*d.De3ios);
-        if (d.Telestns == tlPros8esn)
-            return (a == mfMetablntn && b == mfSta8era) || (a == mfSta8era && b == mfMetablntn);
-        return d.Telestns == tlAfairesn && a == mfMetablntn && b == mfSta8era;
-    }
-
-private:
-    static const TMetablntn& MetablntnApo(const TDuadiknPra3n& d)
-    {
-        const TEkfrasn& m = MorfnTelesteou(*d.Aristeros) == mfMetablntn ? *d.Aristeros : *d.De3ios;
-        return static_cast<const TEkfrasnAplnsMetablntns&>(m).Metablntn;
-    }
-    static std::int64_t Metatopisn(const TDuadiknPra3n& d)
-    {
-        const TEkfrasn& c = MorfnTelesteou(*d.Aristeros) == mfSta8era ? *d.Aristeros : *d.De3ios;
-        return d.Telestns == tlAfairesn ? TAfairesn::Akeraia(0, c.Akeraios()) : c.Akeraios();
-    }
-
-    const TMetablntn& m_;
-    const std::int64_t c_;
 };
 
 }  // namespace

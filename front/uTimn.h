@@ -3,6 +3,7 @@
 // analyzer keeps the value of each token in one, and everything above it builds on them.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -73,6 +74,11 @@ public:
     void OriseAkeraio(std::int64_t timn) noexcept { Adeiasma(); eidos_ = tmAkeraios; akeraios_ = timn; }
     void OrisePragmatiko(double timn) noexcept { Adeiasma(); eidos_ = tmPragmatikos; pragmatikos_ = timn; }
     void OriseLogiko(bool timn) noexcept { Adeiasma(); eidos_ = tmLogikos; logikos_ = timn; }
+    // The same stores into a place that never holds a string or an array (a variable or an
+    // element of a numeric or boolean type), which has nothing to free.
+    void OriseAkeraioAmesa(std::int64_t timn) noexcept { assert(!KatexeiMnmn()); eidos_ = tmAkeraios; akeraios_ = timn; }
+    void OrisePragmatikoAmesa(double timn) noexcept { assert(!KatexeiMnmn()); eidos_ = tmPragmatikos; pragmatikos_ = timn; }
+    void OriseLogikoAmesa(bool timn) noexcept { assert(!KatexeiMnmn()); eidos_ = tmLogikos; logikos_ = timn; }
     void OriseAlfari8mntiko(std::u16string_view timn);
     void OriseAlfari8mntiko(std::u16string&& timn);
     // Appends to the string in place; the tag must be string. `timn` may be part of it.

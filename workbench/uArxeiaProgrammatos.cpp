@@ -4,61 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include "front/uTimn.h"
 
 namespace kalmira {
 
-static QString KanonikesAllagesGrammns(const QString& keimevo)
-{
-    QString apotelesma;
-    apotelesma.reserve(keimevo.size() + keimevo.size() / 16);
-    for (qsizetype i = 0; i < keimevo.size(); ++i) {
-        QChar c = keimevo[i];
-        if (c == u'\r') {
-            apotelesma += u"\r\n";
-            if (i + 1 < keimevo.size() && keimevo[i + 1] == u'\n')
-                ++i;
-        } else if (c == u'\n') {
-            apotelesma += u"\r\n";
-        } else {
-            apotelesma += c;
-        }
-    }
-    return apotelesma;
-}
-
-static QString ApoUtf16(const QByteArray& bytes, bool megaloAkro)
-{
-    QString keimevo;
-    keimevo.reserve((bytes.size() - 2) / 2);
-    for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
-        auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
-        keimevo += QChar(megaloAkro ? static_cast<char16_t>(a << 8 | b) : static_cast<char16_t>(b << 8 | a));
-    }
-    return keimevo;
-}
-
 QString AposkwdikopoinsnProgrammatos(const QByteArray& bytes)
 {
-    QString keimevo;
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
-        keimevo = ApoUtf16(bytes, false);
-    } else if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE && static_cast<unsigned char>(bytes[1]) == 0xFF) {
-        keimevo = ApoUtf16(bytes, true);
-    } else {
-        QByteArray periexomevo = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        keimevo = utf8.decode(periexomevo);
-        if (utf8.hasError()) {
-            keimevo.clear();
-            keimevo.reserve(periexomevo.size());
-            for (char b : periexomevo)
-                keimevo += QChar(ApoKwdikoselida1253(static_cast<unsigned char>(b)));
-        }
-    }
-    return KanonikesAllagesGrammns(keimevo);
+    return QString::fromStdU16String(AposkwdikopoinsnProgrammatos(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
 QByteArray KwdikopoinsnProgrammatos(const QStringList& grammes)
@@ -107,30 +60,13 @@ QString AitiaLa8ousArxeiou(QFileDevice::FileError la8os)
     return QStringLiteral("συνέβη άγνωστο λάθος");
 }
 
-static QString MnvumaAvagvwsns(const QString& diadromn, const QString& aitia)
-{
-    return QStringLiteral("Δεν μπόρεσα να ανοίξω το αρχείο «%1»: %2").arg(diadromn, aitia);
-}
-
 static QString MnvumaEggrafns(const QString& diadromn, const QString& aitia)
 {
     return QStringLiteral("Δεν μπόρεσα να αποθηκεύσω το αρχείο «%1»: %2").arg(diadromn, aitia);
 }
 
-// Why a file cannot be opened for reading, told from what the file system shows; empty when
-// nothing there explains it.
-static QString AitiaAvagvwsns(const QFileInfo& arxeio)
-{
-    if (!arxeio.exists())
-        return QStringLiteral("το αρχείο δεν υπάρχει");
-    if (arxeio.isDir())
-        return QStringLiteral("είναι φάκελος, όχι αρχείο");
-    if (!arxeio.isReadable())
-        return QStringLiteral("δεν επιτρέπεται η ανάγνωσή του");
-    return {};
-}
-
-// Why a file cannot be written, likewise.
+// Why a file cannot be written, told from what the file system shows; empty when nothing there
+// explains it.
 static QString AitiaEggrafns(const QFileInfo& arxeio)
 {
     const QFileInfo fakelos(arxeio.absolutePath());
@@ -145,50 +81,15 @@ static QString AitiaEggrafns(const QFileInfo& arxeio)
     return {};
 }
 
-// A file that holds a NUL is no text file: NUL bytes in the 8-bit encodings, NUL characters in
-// UTF-16.
-static bool EivaiKeimevo(const QByteArray& bytes)
-{
-    const auto byte = [&bytes](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
-    const bool utf16 = bytes.size() >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF));
-    if (!utf16)
-        return !bytes.contains('\0');
-    for (qsizetype i = 2; i + 1 < bytes.size(); i += 2)
-        if (byte(i) == 0 && byte(i + 1) == 0)
-            return false;
-    return true;
-}
-
 bool DiabaseArxeioProgrammatos(const QString& diadromn, QString& keimevo, QString& la8os)
 {
-    const QFileInfo plnrofories(diadromn);
-    QFile arxeio(diadromn);
-    if (plnrofories.isDir() || !arxeio.open(QIODevice::ReadOnly)) {
-        const QString aitia = AitiaAvagvwsns(plnrofories);
-        la8os = MnvumaAvagvwsns(diadromn, aitia.isEmpty() ? AitiaLa8ousArxeiou(arxeio.error()) : aitia);
+    std::u16string keimevo16;
+    std::string la8os8;
+    if (!DiabaseArxeioProgrammatos(QFile::encodeName(diadromn).toStdString(), keimevo16, la8os8)) {
+        la8os = QString::fromStdString(la8os8);
         return false;
     }
-    const QString orio = QStringLiteral("το μέγεθός του ξεπερνά τα %1 MB, το όριο για ένα πρόγραμμα").arg(MegistoMegethosProgrammatos / (1024 * 1024));
-    // The size is checked before reading; a device that does not tell its size is read up to
-    // one byte past the limit.
-    if (!arxeio.isSequential() && arxeio.size() > MegistoMegethosProgrammatos) {
-        la8os = MnvumaAvagvwsns(diadromn, orio);
-        return false;
-    }
-    const QByteArray bytes = arxeio.read(MegistoMegethosProgrammatos + 1);
-    if (arxeio.error() != QFileDevice::NoError) {
-        la8os = MnvumaAvagvwsns(diadromn, AitiaLa8ousArxeiou(arxeio.error()));
-        return false;
-    }
-    if (bytes.size() > MegistoMegethosProgrammatos) {
-        la8os = MnvumaAvagvwsns(diadromn, orio);
-        return false;
-    }
-    if (!EivaiKeimevo(bytes)) {
-        la8os = MnvumaAvagvwsns(diadromn, QStringLiteral("δεν είναι αρχείο κειμένου"));
-        return false;
-    }
-    keimevo = AposkwdikopoinsnProgrammatos(bytes);
+    keimevo = QString::fromStdU16String(keimevo16);
     return true;
 }
 

@@ -1,5 +1,5 @@
-// Program files: reading and writing the text of a program, shared by the workbench's file
-// commands and the command-line runner.
+// Program files for the workbench's file commands, on Qt's types: reading (which
+// uAvagvwsnProgrammatos does, for the command-line runner too), writing, and the commands' texts.
 #pragma once
 
 #include <QByteArray>
@@ -7,12 +7,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "workbench/uAvagvwsnProgrammatos.h"
+
 namespace kalmira {
 
-// Decodes the bytes of a program file by their first two bytes: FF FE is UTF-16 little-endian,
-// FE FF big-endian, anything else is text in the system's 8-bit encoding (UTF-8 here; bytes that
-// are not valid UTF-8 are read as the Greek Windows-1253 code page, and a UTF-8 byte-order mark is
-// dropped). Every line break (CR LF, LF or CR) becomes CR LF.
+// The decoding of uAvagvwsnProgrammatos, on Qt's types.
 QString AposkwdikopoinsnProgrammatos(const QByteArray& bytes);
 
 // The file's bytes as written: FF FE, then every line followed by CR LF, in UTF-16 little-endian.
@@ -21,13 +20,7 @@ QByteArray KwdikopoinsnProgrammatos(const QStringList& grammes);
 // The lines of a text whose line breaks are CR LF; a final line break ends the last line.
 QStringList GrammesKeimevou(const QString& keimevo);
 
-// The largest file taken for a program: anything bigger is no program a pupil wrote, and reading
-// it whole would freeze the window.
-inline constexpr qint64 MegistoMegethosProgrammatos = 8 * 1024 * 1024;
-
-// Reads a program file. False, with a Greek message naming the file and the reason in `la8os`,
-// when it cannot be read, is bigger than MegistoMegethosProgrammatos or is not text (a NUL byte
-// outside UTF-16, a NUL character in UTF-16); `keimevo` is then left alone.
+// Reads a program file as uAvagvwsnProgrammatos does, on Qt's types.
 bool DiabaseArxeioProgrammatos(const QString& diadromn, QString& keimevo, QString& la8os);
 // Writes a program file, replacing it. The text goes to a temporary file beside it that is then
 // renamed over the old one, so a failed save leaves the old file whole. False, with a Greek

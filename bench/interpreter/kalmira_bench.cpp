@@ -49,8 +49,10 @@ std::u16string DiabaseUtf8(const fs::path& arxeio)
     return keimevo;
 }
 
-void Programmata(const fs::path& fakelos)
+// Runs the six programs; false when one of them did not compile or printed other than expected.
+bool Programmata(const fs::path& fakelos)
 {
+    bool ola = true;
     const char* ovomata[] = {"loop_sum", "primes", "bubble_sort", "real_math", "strings", "collatz"};
     for (const char* ovoma : ovomata) {
         const std::u16string pnyh = DiabaseUtf8(fakelos / (std::string(ovoma) + ".txt"));
@@ -59,19 +61,28 @@ void Programmata(const fs::path& fakelos)
         s << anamevomeno.rdbuf();
         std::string e3odos;
         long long bnmata = 0;
+        std::string la8os;  // the compile error, when there is one
         double xronos = Kalutero(5, [&] {
             e3odos.clear();
             TProgramma programma(nullptr, [&](const std::u16string& grammn) { e3odos += SeUtf8(grammn) + "\n"; });
             std::u16string keimevo = pnyh;
             if (!programma.Metaglwttisn(keimevo, 64)) {
-                std::printf("%s: %s\n", ovoma, SeUtf8(programma.MnvumaLa8ous()).c_str());
+                la8os = SeUtf8(programma.MnvumaLa8ous());
                 return;
             }
             bnmata = programma.Ektelese(1LL << 62).Bnmata;
         });
+        if (!la8os.empty()) {
+            std::printf("%-12s not compiled: %s\n", ovoma, la8os.c_str());
+            ola = false;
+            continue;
+        }
+        const bool swstn = e3odos == s.str();
+        ola = ola && swstn;
         std::printf("%-12s %7.3f s  %11lld statements  %6.1f M statements/s  %s\n", ovoma, xronos, bnmata, bnmata / xronos / 1e6,
-                    e3odos == s.str() ? "output ok" : "OUTPUT DIFFERS");
+                    swstn ? "output ok" : "OUTPUT DIFFERS");
     }
+    return ola;
 }
 
 // A program of about 20,000 lines with every kind of statement, nested blocks and comments.
@@ -125,7 +136,7 @@ int main(int argc, char** argv)
     OriseDekadikoDiaxwristiko(u',');
     fs::path fakelos = argc > 1 ? fs::path(argv[1]) : fs::path(KALMIRA_BENCH_PROGRAMS);
     std::printf("array element: %zu bytes\n", sizeof(TTimn));
-    Programmata(fakelos);
+    const bool ola = Programmata(fakelos);
     Metaglwttisn();
-    return 0;
+    return ola ? 0 : 1;
 }

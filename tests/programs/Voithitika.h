@@ -6,8 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include <QStringList>
+#include <vector>
 
 #include "cli/uGrammnEvtolwv.h"
 
@@ -27,7 +26,7 @@ inline std::string DiabaseOlo(const std::filesystem::path& arxeio)
 }
 
 // What `kalmira-cli ARGS` gives with the input, standard input not being a terminal.
-inline TApotelesma Ektelese(const QStringList& orismata, const std::string& eisodos)
+inline TApotelesma Ektelese(const std::vector<std::string>& orismata, const std::string& eisodos)
 {
     std::istringstream in(eisodos);
     std::ostringstream out, err;

@@ -52,6 +52,25 @@ TEST(ArxeiaProgrammatos, AllesKwdikopoinseis)
     EXPECT_EQ(AposkwdikopoinsnProgrammatos(QByteArray("\xC1\xF1\xF7\xDE\r\n")), QStringLiteral("Αρχή\r\n"));
 }
 
+TEST(ArxeiaProgrammatos, Utf8MovoOtavEivaiKalosSxnmatismeno)
+{
+    auto keimevo = [](std::string_view bytes) { return AposkwdikopoinsnProgrammatos(bytes); };
+    // Well-formed UTF-8 reads as such, noncharacters and characters beyond the BMP included; its
+    // byte-order mark is dropped, and so is a second one right after it.
+    EXPECT_EQ(keimevo("\xCE\xB1\xEF\xBF\xBE\xEF\xB7\x90\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"), u"α\uFFFE\uFDD0😀\U0010FFFF");
+    EXPECT_EQ(keimevo("\xEF\xBB\xBF\xEF\xBB\xBF\xCE\xB1\xEF\xBB\xBF"), u"α\uFEFF");
+    // One byte that breaks it sends the whole file to the Greek code page: an overlong form, a
+    // surrogate, a value past U+10FFFF, a sequence cut short, a lone continuation byte.
+    EXPECT_EQ(keimevo("\xCE\xB1\xC0\x80"), u"Ξ±ΐ€");
+    EXPECT_EQ(keimevo("\xE0\x80\xB1"), u"ΰ€±");
+    EXPECT_EQ(keimevo("\xED\xA0\x80"), u"ν\u00A0€");
+    EXPECT_EQ(keimevo("\xF4\x90\x80\x80"), u"τ\uFFFD€€");  // 0x90 is none of the code page's
+    EXPECT_EQ(keimevo("\xCE\xB1\xCE"), u"Ξ±Ξ");
+    EXPECT_EQ(keimevo("\xB1"), u"±");
+    // The code page's mark survives a file that is not UTF-8.
+    EXPECT_EQ(keimevo("\xEF\xBB\xBF\xC1\r"), u"Α\r\n");
+}
+
 TEST(ArxeiaProgrammatos, AdunatnAvagvwsnKaiEggrafn)
 {
     QTemporaryDir fakelos;

@@ -269,6 +269,24 @@ TEST_F(KalmiraCli, WrongArgumentsAndUnreadableFilesExitWithFour)
     }
 }
 
+TEST(KalmiraCliOrismata, NumbersOfTheCommandLine)
+{
+    // Blanks around the digits and one sign are taken, within 64 bits; nothing else.
+    const std::pair<const char*, long long> kala[] = {{"42", 42}, {" 42", 42}, {"42 ", 42}, {"\t42\n", 42}, {"\v\f\r42", 42}, {"+42", 42},
+                                                      {"-3", -3}, {"010", 10}, {"9223372036854775807", 9223372036854775807LL},
+                                                      {"-9223372036854775808", -9223372036854775807LL - 1}};
+    for (const auto& [le3n, timn] : kala) {
+        long long a = 0;
+        EXPECT_TRUE(kalmira::Ari8mosOrismatos(le3n, a)) << le3n;
+        EXPECT_EQ(a, timn) << le3n;
+    }
+    for (const char* le3n : {"", " ", "+", "-", "0x10", "1e3", "4 2", "42abc", "1_000", "1,000", "1.0", "--3", "+-3", "++3", "- 3",
+                             "9223372036854775808", "-9223372036854775809", "\xC2\xA0" "42", "\xD9\xA4\xD9\xA2"}) {
+        long long a = 0;
+        EXPECT_FALSE(kalmira::Ari8mosOrismatos(le3n, a)) << le3n;
+    }
+}
+
 TEST_F(KalmiraCli, EveryEncodingAndLineBreakGivesTheSameResult)
 {
     const std::string programma = "! Σχόλιο στην πρώτη γραμμή\nΠρόγραμμα Κωδικοποίηση ! σχόλιο\nΜεταβλητές\n  ακέραιες: α\nΑρχή\n"

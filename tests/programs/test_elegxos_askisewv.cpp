@@ -11,9 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include <QString>
-#include <QStringList>
-
 #include "Voithitika.h"
 #include "front/uTimn.h"
 
@@ -75,9 +72,8 @@ protected:
 
     static TApotelesma Test(const std::vector<std::string>& orismata)
     {
-        QStringList ola{QStringLiteral("test")};
-        for (const std::string& o : orismata)
-            ola.push_back(QString::fromStdString(o));
+        std::vector<std::string> ola{"test"};
+        ola.insert(ola.end(), orismata.begin(), orismata.end());
         return Ektelese(ola, {});
     }
 
@@ -235,6 +231,11 @@ TEST_F(ElegxosAskisewv, BadFoldersAndArgumentsExitWithFourAndAGreekMessage)
         {{"--max-steps", "0", kala, programma}, "ο μέγιστος αριθμός βημάτων πρέπει να είναι θετικός ακέραιος" + odnyies},
         {{"--time-limit", "-1", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
         {{"--time-limit", "πολύ", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
+        {{"--time-limit", "0x10", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
+        {{"--time-limit", "5e", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
+        {{"--time-limit", "+-5", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
+        {{"--time-limit", "inf", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
+        {{"--time-limit", "86400,5", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
         {{"--format", "xls", kala, programma}, "άγνωστη μορφή «xls»: γράψτε text, csv ή tsv" + odnyies},
     };
     for (const auto& p : periptwseis) {
@@ -246,16 +247,19 @@ TEST_F(ElegxosAskisewv, BadFoldersAndArgumentsExitWithFourAndAGreekMessage)
         EXPECT_EQ(a.e3odos, "") << ola;
         EXPECT_EQ(a.la8n, "kalmira-cli test: " + p.la8n) << ola;
     }
-    // The same folder and program with every option right.
-    const TApotelesma a = Test({"--max-steps", "100", "--time-limit", "1.5", "--format", "text", "--ignore-case", "--ignore-trailing-blanks",
-                                "--full-evaluation", kala, programma});
-    EXPECT_EQ(a.kwdikos, 0) << a.la8n;
-    EXPECT_EQ(a.e3odos, programma + ": 3/3\nΣύνολο: 1/1 προγράμματα πέρασαν όλες τις περιπτώσεις, 3/3 περιπτώσεις σωστές.\n");
+    // The same folder and program with every option right; a time limit takes a comma or a point, an
+    // exponent, and blanks around it (a no-break space among them).
+    for (const char* xronos : {"1.5", "1,5", " +2,5e0\t", "\xC2\xA0" "3", "86400"}) {
+        const TApotelesma a = Test({"--max-steps", " 100 ", "--time-limit", xronos, "--format", "text", "--ignore-case",
+                                    "--ignore-trailing-blanks", "--full-evaluation", kala, programma});
+        EXPECT_EQ(a.kwdikos, 0) << xronos << ": " << a.la8n;
+        EXPECT_EQ(a.e3odos, programma + ": 3/3\nΣύνολο: 1/1 προγράμματα πέρασαν όλες τις περιπτώσεις, 3/3 περιπτώσεις σωστές.\n") << xronos;
+    }
 }
 
 TEST_F(ElegxosAskisewv, HelpTellsHowToMakeTheExpectedScreens)
 {
-    const TApotelesma a = Ektelese({QStringLiteral("--help")}, {});
+    const TApotelesma a = Ektelese({"--help"}, {});
     EXPECT_EQ(a.kwdikos, 0);
     for (const char* le3n : {"kalmira-cli test [ΕΠΙΛΟΓΕΣ] ΠΕΡΙΠΤΩΣΕΙΣ ΠΡΟΓΡΑΜΜΑ...", "kalmira-cli run λύση.καλμίρα < ΟΝΟΜΑ.in > ΟΝΟΜΑ.out",
                              "--time-limit", "--ignore-trailing-blanks", "--ignore-case", "--format text|csv|tsv"})
@@ -277,16 +281,14 @@ TEST(AskisnParadeigma, ChecksTheModelAnswerAndThePupilsPrograms)
         if (e.path().extension() != ".in")
             continue;
         ++periptwseis;
-        const TApotelesma a = Ektelese({QStringLiteral("run"), QString::fromStdString(lusn)}, DiabaseOlo(e.path()));
+        const TApotelesma a = Ektelese({"run", lusn}, DiabaseOlo(e.path()));
         EXPECT_EQ(a.kwdikos, 0) << e.path();
         EXPECT_EQ(a.e3odos, DiabaseOlo(fs::path(e.path()).replace_extension(".out"))) << e.path();
     }
     EXPECT_EQ(periptwseis, 4);
 
     const std::string a = (askisn / "εργασίες" / "Μαθητής_Α.καλμίρα").string(), b = (askisn / "εργασίες" / "Μαθητής_Β.καλμίρα").string();
-    const TApotelesma r = Ektelese({QStringLiteral("test"), QString::fromStdString(askisn.string()), QString::fromStdString(lusn),
-                                    QString::fromStdString(a), QString::fromStdString(b)},
-                                   {});
+    const TApotelesma r = Ektelese({"test", askisn.string(), lusn, a, b}, {});
     EXPECT_EQ(r.kwdikos, 1);
     EXPECT_EQ(r.e3odos, lusn + ": 4/4\n" + a +
                             ": 3/4\n"

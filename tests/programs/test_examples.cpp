@@ -75,8 +75,6 @@ bool ApokwdikopoinsnUtf16LE(const std::string& bytes, std::u16string& keimevo, s
     return la8os.empty();
 }
 
-QString Diadromn(const fs::path& arxeio) { return QString::fromStdString(arxeio.string()); }
-
 // Latin letters for a Greek file name, so that each example gets a readable test name:
 // Αναζήτηση_δυαδική becomes Avazntnsn_duadikn.
 std::string OvomaDokimns(const testing::TestParamInfo<fs::path>& info)
@@ -105,7 +103,7 @@ TEST_P(Paradeigma, Apo8nkeumenoSeUtf16LEMeCRLFKaiNdnKavoviko)
     const QString xwrisCRLF = QString::fromStdU16String(keimevo).remove(QStringLiteral("\r\n"));
     EXPECT_FALSE(xwrisCRLF.contains(u'\r') || xwrisCRLF.contains(u'\n')) << "a line break other than CR LF";
 
-    const TApotelesma elegxos = Ektelese({QStringLiteral("check"), Diadromn(GetParam())}, {});
+    const TApotelesma elegxos = Ektelese({"check", GetParam().string()}, {});
     ASSERT_EQ(elegxos.kwdikos, kalmira::ke3Epituxia) << elegxos.la8n;
     EXPECT_EQ(elegxos.la8n, "");
     EXPECT_EQ(elegxos.e3odos, XwrisCR(kalmira::SeUtf8(keimevo)));
@@ -119,7 +117,7 @@ TEST_P(Paradeigma, DiveiTnvAvamevomevnO8ovn)
     ASSERT_TRUE(fs::exists(anamenomevo)) << "missing " << anamenomevo.string();
     const std::string grammesEisodou = fs::exists(eisodos) ? XwrisCR(DiabaseOlo(eisodos)) : std::string();
 
-    const TApotelesma a = Ektelese({QStringLiteral("run"), Diadromn(GetParam())}, grammesEisodou);
+    const TApotelesma a = Ektelese({"run", GetParam().string()}, grammesEisodou);
     EXPECT_EQ(a.kwdikos, kalmira::ke3Epituxia);
     EXPECT_EQ(a.la8n, "");
     EXPECT_EQ(a.e3odos, XwrisCR(DiabaseOlo(anamenomevo)));

@@ -44,7 +44,7 @@ TEST(MnmnEktelesn, EveryAllocationFailureEndsInAMessageAndItsExitCode)
         {
             desmeuseis::TParakolou8nsn desmeuseis(orio);
             try {
-                a = Ektelese({QStringLiteral("run"), QString::fromStdString(arxeio)}, "");
+                a = Ektelese({"run", arxeio}, "");
             } catch (...) {
                 e3airesn = true;
             }
@@ -88,30 +88,31 @@ TEST(MnmnEktelesn, MaxMemorySetsTheBudgetOfEachRun)
     const std::string arxeio = Grapse(fakelos, "pivakas.txt",
                                       "Πρόγραμμα Πίνακας\nΜεταβλητές\n  ακέραιες: Μεγάλος[2000000]\nΑρχή\n  Μεγάλος[2000000] <-- 5\n"
                                       "  Γράψε Μεγάλος[2000000]\nΤέλος_προγράμματος\n");
-    const QString diadromn = QString::fromStdString(arxeio);
+    const std::string& diadromn = arxeio;
     const std::string la8os = arxeio + ":3:28: Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος\n"
                                        "Ο πίνακας «Μεγάλος» χρειάζεται περισσότερη μνήμη από όση απομένει από τα 16 MB που "
                                        "επιτρέπονται για τις τιμές του προγράμματος\n";
-    for (const QString& entoln : {QStringLiteral("check"), QStringLiteral("run")}) {
-        const TApotelesma a = Ektelese({entoln, QStringLiteral("--max-memory"), QStringLiteral("16"), diadromn}, "");
+    for (const char* entoln : {"check", "run"}) {
+        const TApotelesma a = Ektelese({entoln, "--max-memory", "16", diadromn}, "");
         EXPECT_EQ(a.kwdikos, 1);
         EXPECT_EQ(a.la8n, la8os);
     }
-    const TApotelesma megalo = Ektelese({QStringLiteral("run"), QStringLiteral("--max-memory"), QStringLiteral("40"), diadromn}, "");
+    const TApotelesma megalo = Ektelese({"run", "--max-memory", "40", diadromn}, "");
     EXPECT_EQ(megalo.kwdikos, 0) << megalo.la8n;
     EXPECT_EQ(megalo.e3odos, "5\n");
     // Each run without the option has the default budget again.
-    Ektelese({QStringLiteral("run"), QStringLiteral("--max-memory"), QStringLiteral("16"), diadromn}, "");
-    const TApotelesma xwris = Ektelese({QStringLiteral("run"), diadromn}, "");
+    Ektelese({"run", "--max-memory", "16", diadromn}, "");
+    const TApotelesma xwris = Ektelese({"run", diadromn}, "");
     EXPECT_EQ(xwris.kwdikos, 0) << xwris.la8n;
     EXPECT_EQ(kalmira::OrioMnmns(), kalmira::ArxikoOrioMnmns);
     // Sizes out of range, or no size at all.
-    for (const char16_t* timn : {u"0", u"-5", u"1048577", u"πολύ", u""}) {
-        QStringList orismata{QStringLiteral("run"), QStringLiteral("--max-memory")};
-        if (*timn)
-            orismata << QString::fromUtf16(timn);
-        const TApotelesma a = Ektelese(orismata << diadromn, "");
-        EXPECT_EQ(a.kwdikos, 4) << QString::fromUtf16(timn).toStdString();
+    for (const std::string timn : {"0", "-5", "1048577", "πολύ", ""}) {
+        std::vector<std::string> orismata{"run", "--max-memory"};
+        if (!timn.empty())
+            orismata.push_back(timn);
+        orismata.push_back(diadromn);
+        const TApotelesma a = Ektelese(orismata, "");
+        EXPECT_EQ(a.kwdikos, 4) << timn;
         EXPECT_EQ(a.e3odos, "");
         EXPECT_TRUE(a.la8n.starts_with("kalmira-cli: ")) << a.la8n;
     }

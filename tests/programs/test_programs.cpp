@@ -21,7 +21,7 @@ namespace {
 struct TPerilnpsn {
     std::vector<std::string> e3odos, la8n;
     std::string eisodos;
-    QStringList parametroi;
+    std::vector<std::string> parametroi;
     int kwdikos = 0;
     bool elegxos = false;
 };
@@ -34,6 +34,16 @@ std::vector<std::string> Grammes(const std::string& keimevo)
     for (std::string grammn; std::getline(s, grammn);)
         grammes.push_back(grammn.ends_with('\r') ? grammn.substr(0, grammn.size() - 1) : grammn);
     return grammes;
+}
+
+// The words of a text, split at blanks.
+std::vector<std::string> Le3eis(const std::string& keimevo)
+{
+    std::vector<std::string> le3eis;
+    std::istringstream s(keimevo);
+    for (std::string le3n; s >> le3n;)
+        le3eis.push_back(le3n);
+    return le3eis;
 }
 
 TPerilnpsn DiabasePerilnpsn(const fs::path& arxeio)
@@ -55,7 +65,7 @@ TPerilnpsn DiabasePerilnpsn(const fs::path& arxeio)
         else if (ovoma == "stdin")
             p.eisodos += timn + "\n";
         else if (ovoma == "args")
-            p.parametroi += QString::fromStdString(timn).split(u' ', Qt::SkipEmptyParts);
+            p.parametroi = Le3eis(timn);
         else
             p.elegxos = timn == "check";
     }
@@ -90,9 +100,9 @@ TEST_P(Programma, TnreiTisProsdokies)
     const fs::path arxeio = GetParam();
     const TPerilnpsn p = DiabasePerilnpsn(arxeio);
     const std::string diadromn = arxeio.string();
-    QStringList orismata{p.elegxos ? QStringLiteral("check") : QStringLiteral("run")};
-    orismata += p.parametroi;
-    orismata += QString::fromStdString(diadromn);
+    std::vector<std::string> orismata{p.elegxos ? "check" : "run"};
+    orismata.insert(orismata.end(), p.parametroi.begin(), p.parametroi.end());
+    orismata.push_back(diadromn);
 
     const TApotelesma a = Ektelese(orismata, p.eisodos);
     EXPECT_EQ(Grammes(a.e3odos), p.e3odos) << "standard output of " << diadromn;
@@ -101,7 +111,7 @@ TEST_P(Programma, TnreiTisProsdokies)
 
     fs::path listing = arxeio;
     listing.replace_extension(".listing");
-    const TApotelesma kanoviko = Ektelese({QStringLiteral("check"), QString::fromStdString(diadromn)}, {});
+    const TApotelesma kanoviko = Ektelese({"check", diadromn}, {});
     if (fs::exists(listing)) {
         EXPECT_EQ(kanoviko.e3odos, DiabaseOlo(listing)) << "regenerated text of " << diadromn;
     }
@@ -112,9 +122,9 @@ TEST_P(Programma, TnreiTisProsdokies)
     const fs::path proswrino = fs::temp_directory_path() / ("kalmira-" + arxeio.stem().string() + ".txt");
     std::ofstream(proswrino, std::ios::binary) << kanoviko.e3odos;
     const std::string diadromn2 = proswrino.string();
-    const TApotelesma ksanaKanoviko = Ektelese({QStringLiteral("check"), QString::fromStdString(diadromn2)}, {});
+    const TApotelesma ksanaKanoviko = Ektelese({"check", diadromn2}, {});
     EXPECT_EQ(ksanaKanoviko.e3odos, kanoviko.e3odos) << "regenerated text of the regenerated text of " << diadromn;
-    orismata.back() = QString::fromStdString(diadromn2);
+    orismata.back() = diadromn2;
     const TApotelesma ksana = Ektelese(orismata, p.eisodos);
     EXPECT_EQ(ksana.e3odos, a.e3odos) << "run of the regenerated text of " << diadromn;
     EXPECT_EQ(XwrisDiadromn(ksana.la8n, diadromn2), XwrisDiadromn(a.la8n, diadromn)) << "errors of the regenerated text of " << diadromn;

@@ -1,0 +1,1 @@
+# startup: a program that does nothing, for the start-up alone
