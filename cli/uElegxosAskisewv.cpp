@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -117,14 +116,7 @@ bool Deuterolepta(const std::string& le3n, double& timn)
             return false;
         ascii += static_cast<char>(c);
     }
-    const bool sun = ascii.starts_with('+');  // from_chars takes a minus only
-    std::string_view a = ascii;
-    if (sun)
-        a.remove_prefix(1);
-    if (a.empty() || (sun && a.front() == '-'))
-        return false;
-    const auto [telos, la8os] = std::from_chars(a.data(), a.data() + a.size(), timn);
-    return la8os == std::errc() && telos == a.data() + a.size();
+    return Ari8mosAscii(ascii, timn);
 }
 
 bool DiabaseParametrous(const std::vector<std::string>& orismata, TRu8miseis& r, std::ostream& la8n)

@@ -1,6 +1,5 @@
 #include "cli/uGrammnEvtolwv.h"
 
-#include <charconv>
 #include <istream>
 #include <limits>
 #include <new>
@@ -218,13 +217,7 @@ bool Ari8mosOrismatos(std::string_view le3n, long long& timn)
         le3n.remove_prefix(1);
     while (!le3n.empty() && keno(le3n.back()))
         le3n.remove_suffix(1);
-    const bool sun = le3n.starts_with('+');  // from_chars takes a minus only
-    if (sun)
-        le3n.remove_prefix(1);
-    if (le3n.empty() || (sun && le3n.front() == '-'))
-        return false;
-    const auto [telos, la8os] = std::from_chars(le3n.data(), le3n.data() + le3n.size(), timn);
-    return la8os == std::errc() && telos == le3n.data() + le3n.size();
+    return Ari8mosAscii(le3n, timn);
 }
 
 int GrammnEvtolwv(const std::vector<std::string>& orismata, std::istream& eisodos, std::ostream& e3odos, std::ostream& la8n,
