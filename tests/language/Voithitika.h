@@ -95,6 +95,43 @@ inline std::u16string Keimevo(std::initializer_list<std::string_view> grammes)
     return keimevo;
 }
 
+// A program compiled and, when it compiles, run to its end or its first error: what the compile
+// said, the text it left, the lines written and the run-time error ("memory: " before the message
+// when the values' memory ran out).
+struct TEkbasn {
+    bool metaglwttistnke = false;
+    std::string eidos, mnvuma;  // of a compile error
+    int grammn = 0;
+    std::u16string keimevo;
+    std::vector<std::string> e3odos;
+    std::string la8osEktelesns;
+};
+
+inline TEkbasn Metaglwttise(std::u16string pnyh)
+{
+    TEkbasn e;
+    TProgramma programma(nullptr, [&](const std::u16string& g) { e.e3odos.push_back(U8(g)); });
+    e.metaglwttistnke = programma.Metaglwttisn(pnyh, 64);
+    e.eidos = U8(programma.EidosLa8ous());
+    e.mnvuma = U8(programma.MnvumaLa8ous());
+    e.grammn = programma.ThesnLa8ous().Grammn;
+    e.keimevo = std::move(pnyh);
+    try {
+        programma.Ektelese(1000000);
+    } catch (const EEleipsnMnmns& la8os) {
+        e.la8osEktelesns = "memory: " + U8(la8os.Mnvuma());
+    } catch (const ELa8osKalmiras& la8os) {
+        e.la8osEktelesns = U8(la8os.Mnvuma());
+    }
+    return e;
+}
+
+// A program text: a heading, the declarations and the body, each line ending in CR LF.
+inline std::u16string Programma(const std::u16string& dnlwseis, const std::u16string& swma)
+{
+    return u"Πρόγραμμα Π\r\n" + dnlwseis + u"Αρχή\r\n" + swma + u"Τέλος_προγράμματος\r\n";
+}
+
 // A program object compiled from a text in canonical layout, so that its lines are the text's
 // lines. Διάβασε takes the input lines in order (running out ends the run as the user would);
 // Γράψε's lines are collected.

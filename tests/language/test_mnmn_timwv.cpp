@@ -24,30 +24,12 @@ public:
     TProswrinoOrio& operator=(const TProswrinoOrio&) = delete;
 };
 
-// A program run to its end or its first error, with what it wrote and the error.
-struct TEkbasn {
-    bool metaglwttistnke = false;
-    std::string la8osMetaglwttisns, la8osEktelesns;
-    std::vector<std::string> e3odos;
-};
-
+// The body run with the declarations, the compile error as "KIND: MESSAGE".
 TEkbasn Ektelese(const std::u16string& swma, const std::u16string& dnlwseis = u"  χαρακτήρες: s, t\r\n  ακέραιες: ι\r\n")
 {
-    TEkbasn e;
-    TProgramma programma(nullptr, [&](const std::u16string& g) { e.e3odos.push_back(U8(g)); });
-    std::u16string pnyh = u"Πρόγραμμα Π\r\nΜεταβλητές\r\n" + dnlwseis + u"Αρχή\r\n" + swma + u"Τέλος_προγράμματος\r\n";
-    e.metaglwttistnke = programma.Metaglwttisn(pnyh, 64);
-    if (!e.metaglwttistnke) {
-        e.la8osMetaglwttisns = U8(programma.EidosLa8ous()) + ": " + U8(programma.MnvumaLa8ous());
-        return e;
-    }
-    try {
-        programma.Ektelese(1000000);
-    } catch (const EEleipsnMnmns& la8os) {
-        e.la8osEktelesns = "memory: " + U8(la8os.Mnvuma());
-    } catch (const ELa8osKalmiras& la8os) {
-        e.la8osEktelesns = U8(la8os.Mnvuma());
-    }
+    TEkbasn e = Metaglwttise(Programma(u"Μεταβλητές\r\n" + dnlwseis, swma));
+    if (!e.metaglwttistnke)
+        e.mnvuma = e.eidos + ": " + e.mnvuma;
     return e;
 }
 
@@ -79,7 +61,7 @@ TEST(MnmnTimwv, StringsThatWouldPassTheBudgetAreRefusedBeforeTheyAreMade)
     };
     for (const auto& p : periptwseis) {
         const TEkbasn e = Ektelese(p.swma, u"  χαρακτήρες: s, t, Π[3]\r\n  ακέραιες: ι\r\n");
-        ASSERT_TRUE(e.metaglwttistnke) << e.la8osMetaglwttisns;
+        ASSERT_TRUE(e.metaglwttistnke) << e.mnvuma;
         EXPECT_EQ(e.la8osEktelesns, p.la8os) << U8(p.swma);
         EXPECT_EQ(e.e3odos, p.e3odos) << U8(p.swma);
         // Whatever the program held has been given back.
@@ -93,14 +75,14 @@ TEST(MnmnTimwv, ArraysThatDoNotFitAreACompileErrorThatNamesThem)
     const std::int64_t prin = MnmnTimwv();
     // Each element takes 16 bytes: three arrays of 16 MB fit, four do not.
     const TEkbasn e = Ektelese(u"  Γράψε 'αρχή'\r\n", u"  ακέραιες: Α[1048576], Β[1024, 1024], Γ[1048576], Δ[1048576]\r\n");
-    EXPECT_EQ(e.la8osMetaglwttisns,
+    EXPECT_EQ(e.mnvuma,
               "Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος: Ο πίνακας «Δ» χρειάζεται περισσότερη μνήμη από όση απομένει "
               "από τα 64 MB που επιτρέπονται για τις τιμές του προγράμματος");
     EXPECT_EQ(MnmnTimwv(), prin);
     // Three fit, and their strings count with them.
     const TEkbasn tria = Ektelese(u"  Γ[1] ← 'x'\r\n  Για ι από 1 μέχρι 23\r\n    Γ[1] ← Γ[1] + Γ[1]\r\n  Τέλος_επανάληψης\r\n",
                                   u"  ακέραιες: ι, Α[1048576], Β[1024, 1024]\r\n  χαρακτήρες: Γ[1048576]\r\n");
-    ASSERT_TRUE(tria.metaglwttistnke) << tria.la8osMetaglwttisns;
+    ASSERT_TRUE(tria.metaglwttistnke) << tria.mnvuma;
     EXPECT_EQ(tria.la8osEktelesns, "memory: Το πρόγραμμα χρειάζεται περισσότερη μνήμη από τα 64 MB που επιτρέπονται για τις τιμές του");
     EXPECT_EQ(MnmnTimwv(), prin);
 }

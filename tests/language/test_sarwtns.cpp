@@ -159,7 +159,7 @@ TEST_F(Sarwtns, WrongItemQuotesTheToken)
         EXPECT_EQ(Apotelesma(keimevo), LathosStoixeio(le3n)) << U8(keimevo);
 }
 
-TEST_F(Sarwtns, ParenthesesAndFunctions)
+TEST_F(Sarwtns, ParenthesesFunctionsAndArrayElements)
 {
     const std::pair<const char16_t*, std::string> periptwseis[] = {
         {u"(1 + 2 Γράψε", "syntax Δεν υπάρχει δεξιά παρένθεση στην έκφραση «1+2»"},
@@ -170,6 +170,19 @@ TEST_F(Sarwtns, ParenthesesAndFunctions)
         {u"Α_Μ(5 x", "syntax Δεν είναι δυνατή η πράξη «Α_Μ» στην έκφραση «5»"},
         {u"ψ + 1", "syntax Άγνωστο αναγνωριστικό: «ψ»"},
         {u"1 + ΑγνωστοΌνομα", "syntax Άγνωστο αναγνωριστικό: «ΑγνωστοΌνομα»"},
+        // Array elements.
+        {u"Τιμές", "syntax Δεν υπάρχει η αγκύλη για τους δείκτες του πίνακα «Τιμές»"},
+        {u"Τιμές(1)", "syntax Δεν υπάρχει η αγκύλη για τους δείκτες του πίνακα «Τιμές»"},
+        {u"ΤΙΜΕΣ[1, 2, 3]", "syntax Ο πίνακας «Τιμές» έχει 2 διαστάσεις, όχι 3"},
+        {u"Β[1, 1]", "syntax Ο πίνακας «Β» έχει 1 διαστάσεις, όχι 2"},
+        {u"Τιμές[1, 2", "syntax Δεν έκλεισε η αγκύλη των δεικτών του πίνακα «Τιμές»"},
+        {u"Τιμές[1, 2)", "syntax Δεν έκλεισε η αγκύλη των δεικτών του πίνακα «Τιμές»"},
+        {u"Τιμές[x, 2]", "syntax Ο 1ος δείκτης του πίνακα «Τιμές» δεν είναι ακέραιος"},
+        {u"Τιμές[x, 2", "syntax Ο 1ος δείκτης του πίνακα «Τιμές» δεν είναι ακέραιος"},
+        {u"Τιμές[1, x]", "syntax Ο 2ος δείκτης του πίνακα «Τιμές» δεν είναι ακέραιος"},
+        {u"Τιμές[1,2]", "syntax Ο 1ος δείκτης του πίνακα «Τιμές» δεν είναι ακέραιος"},  // one real index
+        {u"τιμές[1, 2^2]", "Τιμές[1, 2^2]"},
+        {u"Τιμές[a, b] + β[Τιμές[1, 1]]", "(Τιμές[a, b] + Β[Τιμές[1, 1]])"},
     };
     for (const auto& [keimevo, mnvuma] : periptwseis)
         EXPECT_EQ(Apotelesma(keimevo), mnvuma) << U8(keimevo);
@@ -187,26 +200,6 @@ TEST_F(Sarwtns, ErrorPositionIsTheTokenTheCheckLookedAt)
         EXPECT_EQ(Apotelesma(keimevo).rfind("syntax ", 0), 0u) << U8(keimevo);
         EXPECT_EQ(lektikos_->Ar3nLe3ns(), thesn) << U8(keimevo);
     }
-}
-
-TEST_F(Sarwtns, ArrayElementRules)
-{
-    const std::pair<const char16_t*, std::string> periptwseis[] = {
-        {u"Τιμές", "syntax Δεν υπάρχει η αγκύλη για τους δείκτες του πίνακα «Τιμές»"},
-        {u"Τιμές(1)", "syntax Δεν υπάρχει η αγκύλη για τους δείκτες του πίνακα «Τιμές»"},
-        {u"ΤΙΜΕΣ[1, 2, 3]", "syntax Ο πίνακας «Τιμές» έχει 2 διαστάσεις, όχι 3"},
-        {u"Β[1, 1]", "syntax Ο πίνακας «Β» έχει 1 διαστάσεις, όχι 2"},
-        {u"Τιμές[1, 2", "syntax Δεν έκλεισε η αγκύλη των δεικτών του πίνακα «Τιμές»"},
-        {u"Τιμές[1, 2)", "syntax Δεν έκλεισε η αγκύλη των δεικτών του πίνακα «Τιμές»"},
-        {u"Τιμές[x, 2]", "syntax Ο 1ος δείκτης του πίνακα «Τιμές» δεν είναι ακέραιος"},
-        {u"Τιμές[x, 2", "syntax Ο 1ος δείκτης του πίνακα «Τιμές» δεν είναι ακέραιος"},
-        {u"Τιμές[1, x]", "syntax Ο 2ος δείκτης του πίνακα «Τιμές» δεν είναι ακέραιος"},
-        {u"Τιμές[1,2]", "syntax Ο 1ος δείκτης του πίνακα «Τιμές» δεν είναι ακέραιος"},  // one real index
-        {u"τιμές[1, 2^2]", "Τιμές[1, 2^2]"},
-        {u"Τιμές[a, b] + β[Τιμές[1, 1]]", "(Τιμές[a, b] + Β[Τιμές[1, 1]])"},
-    };
-    for (const auto& [keimevo, mnvuma] : periptwseis)
-        EXPECT_EQ(Apotelesma(keimevo), mnvuma) << U8(keimevo);
 }
 
 TEST_F(Sarwtns, ArrayElementsEvaluateEveryIndexThenCheckThem)

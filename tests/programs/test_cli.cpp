@@ -6,14 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,29 +19,11 @@
 
 #include "Voithitika.h"
 
-extern char** environ;
-
-namespace fs = std::filesystem;
 using namespace voithitika;
 
 namespace {
 
 const std::string Syntaktiko = "Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος";
-
-// How the child's standard input is connected.
-enum class TEisodos { Arxeio, Swlnvas, Termatiko };
-
-// Changes to the child's environment: a value sets the variable, no value removes it.
-using TAllagesPeribalontos = std::vector<std::pair<std::string, std::optional<std::string>>>;
-
-std::vector<char*> Deiktes(std::vector<std::string>& keimena)
-{
-    std::vector<char*> deiktes;
-    for (std::string& k : keimena)
-        deiktes.push_back(k.data());
-    deiktes.push_back(nullptr);
-    return deiktes;
-}
 
 std::string Avtikatastasn(const std::string& keimevo, const char* palio, const char* neo)
 {
@@ -68,100 +44,14 @@ bool ExeiEllnvika(const std::string& keimevo)
 
 class KalmiraCli : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        signal(SIGPIPE, SIG_IGN);
-        std::string protypo = (fs::temp_directory_path() / "kalmira-cli-XXXXXX").string();
-        ASSERT_NE(mkdtemp(protypo.data()), nullptr);
-        fakelos_ = protypo;
-    }
-
-    void TearDown() override
-    {
-        std::error_code e;
-        fs::remove_all(fakelos_, e);
-    }
-
-    // Writes a file into the test's folder and returns its path.
-    std::string Arxeio(const std::string& ovoma, const std::string& bytes)
-    {
-        std::ofstream(fakelos_ / ovoma, std::ios::binary) << bytes;
-        return (fakelos_ / ovoma).string();
-    }
-
-    // Runs the binary under LC_ALL=el_GR.UTF-8 (reals with the comma, as in the program tests)
-    // unless `allages` changes the environment.
+    std::string Arxeio(const std::string& ovoma, const std::string& bytes) { return fakelos_.Arxeio(ovoma, bytes); }
     TApotelesma Ektelese(std::vector<std::string> orismata, const std::string& eisodos = {}, TEisodos tropos = TEisodos::Arxeio,
                          const TAllagesPeribalontos& allages = {})
     {
-        const std::string n = std::to_string(++metrntns_);
-        const fs::path e3odos = fakelos_ / ("stdout-" + n), la8n = fakelos_ / ("stderr-" + n);
-        int anagvwsn = -1, trofodosia = -1;  // the child's standard input, and the end that feeds it
-        if (tropos == TEisodos::Arxeio) {
-            anagvwsn = open(Arxeio("stdin-" + n, eisodos).c_str(), O_RDONLY);
-        } else if (int akra[2]; tropos == TEisodos::Swlnvas && pipe(akra) == 0) {
-            anagvwsn = akra[0];
-            trofodosia = akra[1];
-        } else if (tropos == TEisodos::Termatiko) {
-            trofodosia = posix_openpt(O_RDWR | O_NOCTTY);
-            if (trofodosia >= 0 && grantpt(trofodosia) == 0 && unlockpt(trofodosia) == 0)
-                anagvwsn = open(ptsname(trofodosia), O_RDWR | O_NOCTTY);
-        }
-        const int fdE3odou = open(e3odos.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int fdLa8n = open(la8n.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (anagvwsn < 0 || fdE3odou < 0 || fdLa8n < 0) {
-            ADD_FAILURE() << "cannot set up the child's standard streams";
-            return {};
-        }
-
-        orismata.insert(orismata.begin(), KALMIRA_CLI);
-        std::vector<char*> argv = Deiktes(orismata);
-        std::vector<std::string> peribalon;
-        for (char** e = environ; *e; ++e)
-            peribalon.emplace_back(*e);
-        TAllagesPeribalontos oles{{"LC_ALL", "el_GR.UTF-8"}};
-        oles.insert(oles.end(), allages.begin(), allages.end());
-        for (const auto& [ovoma, timn] : oles) {
-            std::erase_if(peribalon, [&ovoma](const std::string& m) { return m.starts_with(ovoma + "="); });
-            if (timn)
-                peribalon.push_back(ovoma + "=" + *timn);
-        }
-        std::vector<char*> envp = Deiktes(peribalon);
-
-        const pid_t pid = fork();
-        if (pid == 0) {
-            dup2(anagvwsn, 0);
-            dup2(fdE3odou, 1);
-            dup2(fdLa8n, 2);
-            if (trofodosia >= 0)
-                close(trofodosia);
-            alarm(30);  // kept across execve: a child that hangs is killed
-            execve(KALMIRA_CLI, argv.data(), envp.data());
-            _exit(127);
-        }
-        close(anagvwsn);
-        close(fdE3odou);
-        close(fdLa8n);
-        if (trofodosia >= 0) {
-            for (std::size_t grammeva = 0; grammeva < eisodos.size();) {
-                const ssize_t k = write(trofodosia, eisodos.data() + grammeva, eisodos.size() - grammeva);
-                if (k <= 0)
-                    break;
-                grammeva += static_cast<std::size_t>(k);
-            }
-            if (tropos == TEisodos::Swlnvas)
-                close(trofodosia);
-        }
-        int katastasn = 0;
-        waitpid(pid, &katastasn, 0);
-        if (tropos == TEisodos::Termatiko)
-            close(trofodosia);
-        EXPECT_FALSE(WIFSIGNALED(katastasn) && WTERMSIG(katastasn) == SIGALRM) << "kalmira-cli did not finish within 30 seconds";
-        return {WIFEXITED(katastasn) ? WEXITSTATUS(katastasn) : -1, DiabaseOlo(e3odos), DiabaseOlo(la8n)};
+        return EkteleseCli(fakelos_, std::move(orismata), eisodos, tropos, allages);
     }
 
-    fs::path fakelos_;
-    int metrntns_ = 0;
+    TProswrinosFakelos fakelos_;
 };
 
 const std::string ProgrammaEisodou =
@@ -207,7 +97,7 @@ TEST_F(KalmiraCli, ExitCodesOutputErrorLinesAndTheEchoOfInput)
         const TApotelesma a = Ektelese(orismata, p.eisodos, p.tropos);
         EXPECT_EQ(a.kwdikos, p.kwdikos) << "case " << i;
         EXPECT_EQ(a.e3odos, p.e3odos) << "case " << i;
-        EXPECT_EQ(a.la8n, Avtikatastasn(p.la8n, "FILE", arxeio.c_str())) << "case " << i;
+        EXPECT_EQ(a.la8n, MeDiadromn(p.la8n, arxeio)) << "case " << i;
     }
 }
 
@@ -242,7 +132,7 @@ TEST_F(KalmiraCli, HelpIsInGreek)
 TEST_F(KalmiraCli, WrongArgumentsAndUnreadableFilesExitWithFour)
 {
     const std::string p = Arxeio("geia.txt", "Πρόγραμμα Γεια\nΑρχή\n  Γράψε 'Γεια'\nΤέλος_προγράμματος\n");
-    const std::string agvwsto = (fakelos_ / "δεν_υπάρχει.txt").string(), fakelos = fakelos_.string();
+    const std::string agvwsto = (fakelos_.Diadromn() / "δεν_υπάρχει.txt").string(), fakelos = fakelos_.Diadromn().string();
     const std::vector<std::vector<std::string>> periptwseis{
         {}, {"check"}, {"compile", p}, {p}, {"run", "--fast", p}, {"run", p, p}, {"run", "--margin", "49", p},
         {"run", "--margin", "201", p}, {"run", "--margin", "πολύ", p}, {"run", p, "--margin"}, {"run", "--max-steps", "-3", p},

@@ -3,8 +3,6 @@
 // codes, the bad folders and arguments, and the example exercise under examples/.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -41,34 +39,18 @@ std::string XwrisEpikefalida(const std::string& keimevo) { return keimevo.substr
 
 class ElegxosAskisewv : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        kalmira::OriseDekadikoDiaxwristiko(u',');
-        std::string protypo = (fs::temp_directory_path() / "kalmira-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(protypo.data()), nullptr);
-        fakelos_ = protypo;
-    }
-
-    void TearDown() override
-    {
-        std::error_code e;
-        fs::remove_all(fakelos_, e);
-    }
+    void SetUp() override { kalmira::OriseDekadikoDiaxwristiko(u','); }
 
     // Writes the files into a new folder of the test's folder and returns its path.
     std::string Fakelos(const std::string& ovoma, const TArxeia& arxeia)
     {
-        fs::create_directories(fakelos_ / ovoma);
+        fs::create_directories(fakelos_.Diadromn() / ovoma);
         for (const auto& [arxeio, bytes] : arxeia)
-            std::ofstream(fakelos_ / ovoma / arxeio, std::ios::binary) << bytes;
-        return (fakelos_ / ovoma).string();
+            fakelos_.Arxeio(ovoma + "/" + arxeio, bytes);
+        return (fakelos_.Diadromn() / ovoma).string();
     }
 
-    std::string Programma(const std::string& ovoma, const std::string& bytes)
-    {
-        std::ofstream(fakelos_ / ovoma, std::ios::binary) << bytes;
-        return (fakelos_ / ovoma).string();
-    }
+    std::string Programma(const std::string& ovoma, const std::string& bytes) { return fakelos_.Arxeio(ovoma, bytes); }
 
     static TApotelesma Test(const std::vector<std::string>& orismata)
     {
@@ -77,7 +59,7 @@ protected:
         return Ektelese(ola, {});
     }
 
-    fs::path fakelos_;
+    TProswrinosFakelos fakelos_;
 };
 
 TEST_F(ElegxosAskisewv, EveryReasonOfAFailedCaseHasItsReportLine)
@@ -173,7 +155,7 @@ TEST_F(ElegxosAskisewv, CsvAndTsvHaveOneRowPerProgramAndCase)
     const std::string swsto = Programma("σωστό.txt", A8roisma(""));
     const std::string la8os = Programma("λάθος.txt", A8roisma("  Αν α < 0 τότε\n    α <-- -α\n  Τέλος_αν\n"));
     const std::string metaglwttisn = Programma("μεταγλώττιση.txt", A8roisma("  δ <-- 1\n"));
-    const std::string agvwsto = (fakelos_ / "άγνωστο.txt").string();
+    const std::string agvwsto = (fakelos_.Diadromn() / "άγνωστο.txt").string();
     const std::string anagvwsn = "Δεν μπόρεσα να ανοίξω το αρχείο «" + agvwsto + "»: το αρχείο δεν υπάρχει";
     std::string csv = "πρόγραμμα,περίπτωση,αποτέλεσμα,γραμμή,στήλη,λεπτομέρειες\n";
     for (const char* p : {"1", "2", "10"})
@@ -206,7 +188,7 @@ TEST_F(ElegxosAskisewv, BadFoldersAndArgumentsExitWithFourAndAGreekMessage)
 {
     const std::string programma = Programma("programma.txt", A8roisma(""));
     const std::string kala = Fakelos("kala", PeriptwseisA8roismatos);
-    const std::string agvwstos = (fakelos_ / "άγνωστος").string();
+    const std::string agvwstos = (fakelos_.Diadromn() / "άγνωστος").string();
     const std::string adeios = Fakelos("adeios", {{"Εκφώνηση.txt", "κείμενο\n"}, {".in", "1\n"}});
     const std::string xwrisOut = Fakelos("xwris-out", {{"1.in", "1\n"}, {"1.out", "1\n"}, {"2.in", "2\n"}});
     const std::string duadiko = Fakelos("duadiko", {{"1.in", std::string("1\n\0\n", 4)}, {"1.out", "1\n"}});
@@ -229,13 +211,7 @@ TEST_F(ElegxosAskisewv, BadFoldersAndArgumentsExitWithFourAndAGreekMessage)
         {{"--fast", kala, programma}, "άγνωστη επιλογή «--fast»" + odnyies},
         {{kala, programma, "--max-steps"}, "η επιλογή «--max-steps» θέλει μια τιμή" + odnyies},
         {{"--max-steps", "0", kala, programma}, "ο μέγιστος αριθμός βημάτων πρέπει να είναι θετικός ακέραιος" + odnyies},
-        {{"--time-limit", "-1", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
-        {{"--time-limit", "πολύ", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
-        {{"--time-limit", "0x10", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
-        {{"--time-limit", "5e", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
-        {{"--time-limit", "+-5", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
-        {{"--time-limit", "inf", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
-        {{"--time-limit", "86400,5", kala, programma}, "το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies},
+        // A time limit that is no number of seconds, or too long, is checked with the rest below.
         {{"--format", "xls", kala, programma}, "άγνωστη μορφή «xls»: γράψτε text, csv ή tsv" + odnyies},
     };
     for (const auto& p : periptwseis) {
@@ -246,6 +222,11 @@ TEST_F(ElegxosAskisewv, BadFoldersAndArgumentsExitWithFourAndAGreekMessage)
         EXPECT_EQ(a.kwdikos, 4) << ola;
         EXPECT_EQ(a.e3odos, "") << ola;
         EXPECT_EQ(a.la8n, "kalmira-cli test: " + p.la8n) << ola;
+    }
+    for (const char* xronos : {"-1", "πολύ", "0x10", "5e", "+-5", "inf", "86400,5"}) {
+        const TApotelesma a = Test({"--time-limit", xronos, kala, programma});
+        EXPECT_EQ(a.kwdikos, 4) << xronos;
+        EXPECT_EQ(a.la8n, "kalmira-cli test: το όριο χρόνου πρέπει να είναι θετικός αριθμός δευτερολέπτων, έως 86400" + odnyies) << xronos;
     }
     // The same folder and program with every option right; a time limit takes a comma or a point, an
     // exponent, and blanks around it (a no-break space among them).

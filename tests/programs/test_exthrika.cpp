@@ -5,23 +5,11 @@
 // memory (the peak of the child process, which the sanitizer builds do not measure).
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "Voithitika.h"
 
-extern char** environ;
-
-namespace fs = std::filesystem;
 using namespace voithitika;
 
 namespace {
@@ -41,95 +29,28 @@ constexpr bool MetraiMnmn = true;
 // Under 1 GB, in the kilobytes that getrusage counts.
 constexpr long OrioMnmnsKB = 1000 * 1000;
 
-struct TEkbasn {
-    int kwdikos = -1;
-    std::string e3odos, la8n;
-    long mnmnKB = 0;  // the child's peak resident memory
-};
-
 class Exthrika : public testing::Test {
 protected:
-    void SetUp() override
+    // Runs `kalmira-cli ENTOLH FILE` on the bytes with the input.
+    TApotelesma Ektelese(const std::string& entoln, const std::string& bytes, const std::string& eisodos = {})
     {
-        std::string protypo = (fs::temp_directory_path() / "kalmira-exthrika-XXXXXX").string();
-        ASSERT_NE(mkdtemp(protypo.data()), nullptr);
-        fakelos_ = protypo;
-    }
-    void TearDown() override
-    {
-        std::error_code e;
-        fs::remove_all(fakelos_, e);
-    }
-
-    std::string Arxeio(const std::string& bytes)
-    {
-        const fs::path diadromn = fakelos_ / ("programma-" + std::to_string(++metrntns_) + ".txt");
-        std::ofstream(diadromn, std::ios::binary) << bytes;
-        return diadromn.string();
-    }
-
-    // Runs `kalmira-cli ENTOLH ARXEIO` on the bytes with the input, in a child spawned without a
-    // copy of this process, so that its peak memory is its own.
-    TEkbasn Ektelese(const std::string& entoln, const std::string& bytes, const std::string& eisodos = {})
-    {
-        arxeio_ = Arxeio(bytes);
-        const std::string n = std::to_string(metrntns_);
-        const fs::path in = fakelos_ / ("stdin-" + n), out = fakelos_ / ("stdout-" + n), err = fakelos_ / ("stderr-" + n);
-        std::ofstream(in, std::ios::binary) << eisodos;
-        posix_spawn_file_actions_t energeies;
-        posix_spawn_file_actions_init(&energeies);
-        posix_spawn_file_actions_addopen(&energeies, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&energeies, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&energeies, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        std::string programma = KALMIRA_CLI, eidos = entoln, lc = "LC_ALL=el_GR.UTF-8";
-        std::vector<char*> argv{programma.data(), eidos.data(), arxeio_.data(), nullptr};
-        std::vector<char*> envp;
-        for (char** e = environ; *e; ++e)
-            if (std::string_view(*e).substr(0, 7) != "LC_ALL=")
-                envp.push_back(*e);
-        envp.push_back(lc.data());
-        envp.push_back(nullptr);
-        pid_t pid = -1;
-        const int la8os = posix_spawn(&pid, KALMIRA_CLI, &energeies, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&energeies);
-        TEkbasn e;
-        if (la8os != 0) {
-            ADD_FAILURE() << "cannot start " << KALMIRA_CLI;
-            return e;
-        }
-        // A child that hangs is stopped after a minute.
-        int katastasn = 0;
-        rusage xrnsn{};
-        for (int deuterolepta = 0; wait4(pid, &katastasn, WNOHANG, &xrnsn) == 0; ++deuterolepta) {
-            if (deuterolepta == 600) {
-                kill(pid, SIGKILL);
-                ADD_FAILURE() << "kalmira-cli did not finish within a minute";
-            }
-            usleep(100000);
-        }
-        e.kwdikos = WIFEXITED(katastasn) ? WEXITSTATUS(katastasn) : -1;
-        e.e3odos = DiabaseOlo(out);
-        e.la8n = DiabaseOlo(err);
-        e.mnmnKB = xrnsn.ru_maxrss;
-        return e;
+        arxeio_ = fakelos_.Arxeio("programma-" + std::to_string(++metrntns_) + ".txt", bytes);
+        return EkteleseCli(fakelos_, {entoln, arxeio_}, eisodos);
     }
 
     // The checks every hostile input must pass: the exit code, standard output and error (FILE
     // stands for the file's path), and the memory.
-    void Elegxe(const TEkbasn& e, int kwdikos, const std::string& e3odos, const std::string& la8n)
+    void Elegxe(const TApotelesma& e, int kwdikos, const std::string& e3odos, const std::string& la8n)
     {
         EXPECT_EQ(e.kwdikos, kwdikos);
         EXPECT_EQ(e.e3odos, e3odos);
-        std::string anamevomeno = la8n;
-        for (std::size_t i = anamevomeno.find("FILE"); i != std::string::npos; i = anamevomeno.find("FILE", i + arxeio_.size()))
-            anamevomeno.replace(i, 4, arxeio_);
-        EXPECT_EQ(e.la8n, anamevomeno);
+        EXPECT_EQ(e.la8n, MeDiadromn(la8n, arxeio_));
         if (MetraiMnmn) {
             EXPECT_LT(e.mnmnKB, OrioMnmnsKB) << "peak memory in KB";
         }
     }
 
-    fs::path fakelos_;
+    TProswrinosFakelos fakelos_;
     std::string arxeio_;
     int metrntns_ = 0;
 };

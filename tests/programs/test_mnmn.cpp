@@ -2,12 +2,9 @@
 // the documented exit code, never in an exception that escapes.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
-
-#include <QTemporaryDir>
 
 #include "Desmeuseis.h"
 #include "Voithitika.h"
@@ -15,25 +12,13 @@
 
 using namespace voithitika;
 
-namespace {
-
-std::string Grapse(const QTemporaryDir& fakelos, const std::string& ovoma, const std::string& keimevo)
-{
-    const std::string diadromn = fakelos.filePath(QString::fromStdString(ovoma)).toStdString();
-    std::ofstream(diadromn, std::ios::binary) << keimevo;
-    return diadromn;
-}
-
-}  // namespace
-
 TEST(MnmnEktelesn, EveryAllocationFailureEndsInAMessageAndItsExitCode)
 {
     // A text of 150,000 characters, most of them in one string: the runner's copy of the text takes
     // 300 KB, the compile's copies and the string's token more, and the run doubles the string
     // four times. Every allocation larger than the limit fails, the limit doubling from 4 KB.
-    QTemporaryDir fakelos;
-    ASSERT_TRUE(fakelos.isValid());
-    const std::string arxeio = Grapse(fakelos, "mnmn.txt",
+    const TProswrinosFakelos fakelos;
+    const std::string arxeio = fakelos.Arxeio("mnmn.txt",
                                       "Πρόγραμμα Μνήμη\nΜεταβλητές\n  χαρακτήρες: s\n  ακέραιες: ι\nΑρχή\n  s <-- '" +
                                           std::string(150000, 'x') +
                                           "'\n  Για ι από 1 μέχρι 4\n    s <-- s + s\n  Τέλος_επανάληψης\n  Γράψε 'τέλος'\nΤέλος_προγράμματος\n");
@@ -82,14 +67,12 @@ TEST(MnmnEktelesn, EveryAllocationFailureEndsInAMessageAndItsExitCode)
 
 TEST(MnmnEktelesn, MaxMemorySetsTheBudgetOfEachRun)
 {
-    QTemporaryDir fakelos;
-    ASSERT_TRUE(fakelos.isValid());
+    const TProswrinosFakelos fakelos;
     // Two million elements of 16 bytes: 32 MB.
-    const std::string arxeio = Grapse(fakelos, "pivakas.txt",
+    const std::string diadromn = fakelos.Arxeio("pivakas.txt",
                                       "Πρόγραμμα Πίνακας\nΜεταβλητές\n  ακέραιες: Μεγάλος[2000000]\nΑρχή\n  Μεγάλος[2000000] <-- 5\n"
                                       "  Γράψε Μεγάλος[2000000]\nΤέλος_προγράμματος\n");
-    const std::string& diadromn = arxeio;
-    const std::string la8os = arxeio + ":3:28: Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος\n"
+    const std::string la8os = diadromn + ":3:28: Συντακτικό λάθος κατά την μεταγλώττιση του προγράμματος\n"
                                        "Ο πίνακας «Μεγάλος» χρειάζεται περισσότερη μνήμη από όση απομένει από τα 16 MB που "
                                        "επιτρέπονται για τις τιμές του προγράμματος\n";
     for (const char* entoln : {"check", "run"}) {
