@@ -104,6 +104,7 @@ void TPedioEisodou::inputMethodEvent(QInputMethodEvent* event)
 
 TfmEisodosXrnstn::TfmEisodosXrnstn(QWidget* parent) : QDialog(parent)
 {
+    setObjectName(QStringLiteral("fmEisodosXrnstn"));
     setWindowTitle(QStringLiteral("Καλμίρα - Είσοδος δεδομένων"));
     // The platform's dialog font, whatever font the main window uses.
     setFont(QApplication::font("QDialog"));
@@ -127,17 +128,22 @@ TfmEisodosXrnstn::TfmEisodosXrnstn(QWidget* parent) : QDialog(parent)
     connect(btEisagwgn, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnTermatismosEktelesns, &QPushButton::clicked, this, &QDialog::reject);
 
+    // A client area of 394 x 127 with the platform's font: the field 377 wide at 8, 24; the box
+    // at 16, 56; the buttons 169 x 25 at 16, 88 and 208, 88. A long prompt wraps and pushes the
+    // rest down.
+    btEisagwgn->setMinimumHeight(25);
+    btnTermatismosEktelesns->setMinimumHeight(25);
     auto* diata3n = new QVBoxLayout(this);
-    diata3n->setContentsMargins(8, 8, 9, 12);
+    diata3n->setContentsMargins(8, 7, 9, 14);
     diata3n->setSpacing(3);
     diata3n->addWidget(lblEisagwgnDedomevwv);
     diata3n->addWidget(leEisagwgnDedomevwv);
-    diata3n->addSpacing(10);
+    diata3n->addSpacing(7);
     auto* grammnEpilognw = new QHBoxLayout;
     grammnEpilognw->setContentsMargins(8, 0, 8, 0);
     grammnEpilognw->addWidget(chbPausnEktelesns);
     diata3n->addLayout(grammnEpilognw);
-    diata3n->addSpacing(14);
+    diata3n->addSpacing(9);
     auto* koumpia = new QHBoxLayout;
     koumpia->setContentsMargins(8, 0, 8, 0);
     koumpia->setSpacing(23);
@@ -187,6 +193,11 @@ TTuposDedomevwv TfmEisodosXrnstn::AvamevomevosTupos() const
 void TfmEisodosXrnstn::SetAvamevomevosTupos(TTuposDedomevwv tupos)
 {
     leEisagwgnDedomevwv->Tupos = tupos;
+}
+
+void TfmEisodosXrnstn::leEisagwgnDedomevwvKeyPress(QChar& key) const
+{
+    key = FiltroPlnktrou(leEisagwgnDedomevwv->Tupos, leEisagwgnDedomevwv->Elegxos, leEisagwgnDedomevwv->text(), key);
 }
 
 }  // namespace kalmira

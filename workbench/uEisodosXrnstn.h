@@ -56,6 +56,9 @@ public:
     void SetElegxosEisodou(bool elegxos);
     TTuposDedomevwv AvamevomevosTupos() const;
     void SetAvamevomevosTupos(TTuposDedomevwv tupos);
+    // The field's filter for one typed character against its present text: the character is
+    // kept, replaced ("." by ",") or made null when refused.
+    void leEisagwgnDedomevwvKeyPress(QChar& key) const;
 
     // The controls, named as the window and the tests know them.
     QLabel* lblEisagwgnDedomevwv = nullptr;

@@ -258,7 +258,10 @@ bool TElegxosEktelesns::TrexeiSuvexws(TProgramma& programma, int& prev, int& cur
 // One statement, then one pass of event processing.
 void TElegxosEktelesns::TrexeiBnma(TProgramma& programma, int& prev, int& cur, std::int64_t& plnr8os)
 {
-    prev = cur;
+    // The statement this step executes: the marked one, unless the step begins a new run (after
+    // the program ended, or after a compile while a run was stopped, where the mark is the old
+    // program's); that step only passes the heading.
+    prev = programma.TrexousaGrammn();
     cur = programma.EpomevoBnma();
     ProodosGegovotwv(true);
     Metrnsn(plnr8os, 1);

@@ -23,6 +23,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "editor/SyntaxEditor.h"
 #include "settings/KalmiraHighlighter.h"
 #include "settings/Mnvuma.h"
@@ -297,6 +299,28 @@ void TfmKalmira::DnmiourgiaGrammnsErgaleiwv()
     t->addActions({miEktelesn, miPausnEktelesns, miBnmatiknEktelesn, miTermatismosEktelesns});
     t->addSeparator();
     t->addActions({miToEgxeiridioTnsKalmiras, miSxetikaMeToProgramma});
+
+    // The buttons by their own names.
+    const std::pair<QAction*, const char*> koumpia[] = {
+        {miDnmiourgia, "tbDnmiourgia"},
+        {miAvoigma, "tbAvoigma"},
+        {tbApo8nkeusn, "tbApo8nkeusn"},
+        {miEktupwsn, "tbEktupwsn"},
+        {miAvairesn, "tbAvairesn"},
+        {miApokopn, "tbApokopn"},
+        {miAvtigrafn, "tbAvtigrafn"},
+        {miEpikollnsn, "tbEpikollnsn"},
+        {miEpiloges, "tbEpiloges"},
+        {miMetaglwttisn, "tbMetaglwttisn"},
+        {miEktelesn, "tbEktelesn"},
+        {miPausnEktelesns, "tbPausnEktelesns"},
+        {miBnmatiknEktelesn, "tbBnmatiknEktelesn"},
+        {miTermatismosEktelesns, "tbTermatismosEktelesns"},
+        {miToEgxeiridioTnsKalmiras, "ToolButton1"},
+        {miSxetikaMeToProgramma, "tbSxetikaMeToProgramma"},
+    };
+    for (const auto& [evergeia, ovoma] : koumpia)
+        t->widgetForAction(evergeia)->setObjectName(QString::fromLatin1(ovoma));
 }
 
 void TfmKalmira::DnmiourgiaGrammnsKatastasns()
@@ -314,8 +338,11 @@ void TfmKalmira::DnmiourgiaGrammnsKatastasns()
         if (i < 3) {
             sbPanel[i]->setAlignment(Qt::AlignCenter);
             // The panels grow with the desktop's scaling and never cut their longest text.
-            const int keimevo = sbPanel[i]->fontMetrics().horizontalAdvance(
-                i == 1 ? QStringLiteral("Τροποποιημένο") : arxika[i] + QStringLiteral("0000"));
+            const QFontMetrics metra = sbPanel[i]->fontMetrics();
+            const int keimevo =
+                i == 0 ? metra.horizontalAdvance(arxika[0] + QStringLiteral("0000"))
+                : i == 1 ? metra.horizontalAdvance(QStringLiteral("Τροποποιημένο"))
+                         : std::max(metra.horizontalAdvance(QStringLiteral("ΕΙΣ")), metra.horizontalAdvance(QStringLiteral("ΑΝΤ")));
             sbPanel[i]->setMinimumWidth(std::max(platn[i], keimevo + 12));
             grammn->addWidget(sbPanel[i]);
         } else {

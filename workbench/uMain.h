@@ -105,6 +105,8 @@ public:
 
     TElegxosEktelesns& ElegxosEktelesns() { return elegxos_; }
     TKatastasnEktelesns Katastasn() const { return elegxos_.Katastasn(); }
+    // The compiled program, or none.
+    const TProgramma* Programma() const { return elegxos_.Programma(); }
     const QString& OvomaArxeiou() const { return ovomaArxeiou_; }
 
 public slots:
@@ -132,6 +134,13 @@ public slots:
     void miXrwmataKwdikaClick();
     void miEpilogesClick();
     void miSxetikaMeToProgrammaClick();
+    // The source editor's events: text changed by the user, caret moved (0-based), a keyboard
+    // command about to run.
+    void sxeKwdikasChange();
+    void sxeKwdikasCaretChange(int column, int line);
+    void sxeKwdikasProcessCommand(int& command);
+    // The program's output handler: one more line on the user screen.
+    void GraceStnO8ovn(const QString& grammn) { elegxos_.GraceStnO8ovn(grammn); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -149,9 +158,6 @@ private:
     QAction* Evergeia(QMenu* menou, const QString& ovoma, const QString& keimevo, const QKeySequence& suvtomeusn,
                       const QString& eikova = {});
 
-    void sxeKwdikasChange();
-    void sxeKwdikasCaretChange(int column, int line);
-    void sxeKwdikasProcessCommand(int& command);
     void GrammesO8ovns(const QStringList& grammes, bool ka8arismos);
     void Metablntes(bool gemisma);
     void EkatommurioEvtolwv();

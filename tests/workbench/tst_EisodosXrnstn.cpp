@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <tuple>
 
 #include "tests/workbench/Voithitika.h"
 #include "workbench/uEisodosXrnstn.h"
@@ -183,6 +184,15 @@ void TestEisodosXrnstn::pastedAndComposedText()
         d.btEisagwgn->click();
     });
     QCOMPARE(a.keimevo, u"2,5"_s);
+
+    // The key handler judges a key against the field's text and the type last asked for.
+    for (const auto& [pedio, key, apotelesma] : {std::tuple{u"2"_s, u'.', QChar(u',')}, std::tuple{u"2,5"_s, u'.', QChar()},
+                                                 std::tuple{QString(), u'-', QChar(u'-')}}) {
+        d.leEisagwgnDedomevwv->setText(pedio);
+        QChar c(key);
+        d.leEisagwgnDedomevwvKeyPress(c);
+        QCOMPARE(c, apotelesma);
+    }
 }
 
 void TestEisodosXrnstn::dialogFontAndNothingCut()
@@ -192,6 +202,18 @@ void TestEisodosXrnstn::dialogFontAndNothingCut()
     TfmEisodosXrnstn d(&para8uro);
     QCOMPARE(d.font(), QApplication::font("QDialog"));
     QCOMPARE(d.chbPausnEktelesns->font(), QApplication::font("QDialog"));
+
+    // A one-line prompt: the dialog's designed layout, 394 x 127.
+    Rwtnse(d, tdAkeraios, [&] {
+        QCOMPARE(d.size(), QSize(394, 127));
+        QCOMPARE(d.leEisagwgnDedomevwv->geometry().topLeft(), QPoint(8, 24));
+        QCOMPARE(d.leEisagwgnDedomevwv->width(), 377);
+        QCOMPARE(d.chbPausnEktelesns->geometry().topLeft(), QPoint(16, 56));
+        QCOMPARE(d.chbPausnEktelesns->width(), 361);
+        QCOMPARE(d.btEisagwgn->geometry(), QRect(16, 88, 169, 25));
+        QCOMPARE(d.btnTermatismosEktelesns->geometry(), QRect(208, 88, 169, 25));
+        d.reject();
+    });
 
     // A long prompt wraps rather than being cut; every control gets the room it asks for.
     for (const QString& metablntn : {u"α"_s, u"Ονοματεπώνυμα_μαθητών_του_τμήματος[τρέχων_μαθητής, 2]"_s}) {

@@ -109,6 +109,18 @@ void tst_ElegxosEktelesns::TermatismosKaiEpanekkinnsn()
     elegxos.Termatismos();
     QCOMPARE(p.katastasn, TermatismosXrnstn);
     QCOMPARE(elegxos.Katastasn(), keTelos);
+
+    // A compile while a run is stopped keeps the state; the next step begins the new program's
+    // run and says so, whatever the old mark.
+    elegxos.Bnmatikn();
+    elegxos.Bnmatikn();
+    QCOMPARE(p.katastasn, QStringLiteral("Η γραμμή 5 εκτελέστηκε βηματικά"));
+    QVERIFY(MetaglwttiseAtermovo(elegxos));
+    QCOMPARE(elegxos.Katastasn(), keBnmatikn);
+    elegxos.Bnmatikn();
+    QCOMPARE(p.katastasn, QStringLiteral("Το πρόγραμμα εκτελείται βηματικά"));
+    QCOMPARE(p.snmadi, 4);
+    QCOMPARE(Timn(elegxos, QStringLiteral("i")), QStringLiteral("-"));
 }
 
 void tst_ElegxosEktelesns::EkatommurioEvtolwv()

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolBar>
 
 #include "settings/uEpiloges.h"
 #include "tests/workbench/Voithitika.h"
@@ -80,6 +81,15 @@ void tst_fmKalmira::Ekkinnsn()
     QVERIFY(!p->sxeKwdikas->Modified());
     QCOMPARE(p->sbPanel[0]->text(), u"1:1"_s);
     QCOMPARE(p->sbPanel[1]->text(), u"Αποθηκευμένο"_s);
+    QCOMPARE((QList<int>{p->sbPanel[0]->width(), p->sbPanel[1]->width(), p->sbPanel[2]->width()}),
+             (QList<int>{64, 128, 48}));
+    QStringList koumpia;
+    for (QAction* a : p->tbrGrammnErgaleiwv->actions())
+        koumpia << (a->isSeparator() ? u"|"_s : p->tbrGrammnErgaleiwv->widgetForAction(a)->objectName());
+    QCOMPARE(koumpia.join(u' '),
+             u"tbDnmiourgia tbAvoigma tbApo8nkeusn | tbEktupwsn | tbAvairesn | tbApokopn tbAvtigrafn tbEpikollnsn | "
+             "tbEpiloges | tbMetaglwttisn | tbEktelesn tbPausnEktelesns tbBnmatiknEktelesn tbTermatismosEktelesns | "
+             "ToolButton1 tbSxetikaMeToProgramma"_s);
     QVERIFY(p->miEktelesn->isVisible());
     QVERIFY(!p->miPausnEktelesns->isVisible());
     for (QAction* a : {p->miTermatismosEktelesns, p->miApo8nkeusn, p->miEktupwsn, p->miProepiskopnsnEktupwsns,
@@ -104,6 +114,11 @@ void tst_fmKalmira::EktelesnKalwsorismatos()
     QCOMPARE(p->Katastasn(), keTelos);
     QVERIFY(!p->miTermatismosEktelesns->isEnabled());
     QCOMPARE(p->sxeKwdikas->MarkLine(), -1);
+    QVERIFY(p->Programma());
+    // The output handler outside a run: the line shows at once, the caret after it.
+    p->GraceStnO8ovn(u"τέλος"_s);
+    QCOMPARE(O8ovn(), (QStringList{u"Γεια σου κόσμε"_s, u"τέλος"_s}));
+    QCOMPARE(p->seO8ovnXrnstn->CaretXY().Line, 1);
 }
 
 void tst_fmKalmira::BnmatiknEktelesnMexriToTelos()
