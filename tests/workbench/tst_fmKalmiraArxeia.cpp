@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +68,7 @@ private slots:
     void ErwtnsnAllagwv();
     void Apo8nkeusnKaiAvoigma();
     void ProtasnOvomatosApoTnvEpikefalida();
+    void DialogoiArxeiwv();
     void ArxeioKwdikoselidas();
     void ApotuxiaApo8nkeusns();
     void MenouEisagwgns();
@@ -168,6 +170,56 @@ void tst_fmKalmiraArxeia::ProtasnOvomatosApoTnvEpikefalida()
     p->miApo8nkeusnWs->trigger();
     QCOMPARE(protasn, u"Άσκηση1"_s);
     QVERIFY(p->OvomaArxeiou().isEmpty());
+    // Without a compiled program the dialog proposes the name it showed last, cancelled or not.
+    p->sxeKwdikas->SetModified(false);
+    p->miDnmiourgia->trigger();
+    ApavtnsnDialogou({}, &protasn);
+    p->miApo8nkeusnWs->trigger();
+    QCOMPARE(protasn, u"Άσκηση1"_s);
+}
+
+// The titles and filters of the two file dialogs; the open dialog lists the three kinds of
+// program file and the folders, nothing else.
+void tst_fmKalmiraArxeia::DialogoiArxeiwv()
+{
+    const QDir dialogoi(fakelos.filePath(u"dialogoi"_s));
+    QVERIFY(dialogoi.mkpath(u"φάκελος"_s));
+    for (const QString& ovoma : {u"α.καλμίρα"_s, u"b.txt"_s, u"c.uni"_s, u"d.cpp"_s})
+        Grapse(dialogoi.filePath(ovoma), "\xFF\xFE");
+    QVERIFY(p->AvoigmaArxeiou(dialogoi.filePath(u"α.καλμίρα"_s)));
+    QString titlos, ovoma;
+    QStringList filtra, arxeia;
+    bool listn = false;
+    OtavEmfanistei<QFileDialog>([&](QFileDialog& d) {
+        titlos = d.windowTitle();
+        ovoma = d.objectName();
+        filtra = d.nameFilters();
+        const auto* lista = d.findChild<QListView*>(u"listView"_s);
+        const auto plnr8os = [lista] { return lista->model()->rowCount(lista->rootIndex()); };
+        listn = QTest::qWaitFor([&] { return plnr8os() >= 4; }, 5000);
+        QTest::qWait(100);  // room for a file that should not be there
+        for (int i = 0; i < plnr8os(); ++i)
+            arxeia << lista->model()->index(i, 0, lista->rootIndex()).data().toString();
+        d.reject();
+    });
+    p->miAvoigma->trigger();
+    QCOMPARE(titlos, u"Άνοιγμα προγράμματος - Διερμηνευτής της Καλμίρας"_s);
+    QCOMPARE(ovoma, u"opdDialogosAvoigmatos"_s);
+    QCOMPARE(filtra, QStringList{u"Προγράμματα της Καλμίρας (*.καλμίρα;*.txt;*.uni)"_s});
+    QVERIFY(listn);
+    arxeia.sort();
+    QCOMPARE(arxeia, (QStringList{u"b.txt"_s, u"c.uni"_s, u"α.καλμίρα"_s, u"φάκελος"_s}));
+
+    OtavEmfanistei<QFileDialog>([&](QFileDialog& d) {
+        titlos = d.windowTitle();
+        ovoma = d.objectName();
+        filtra = d.nameFilters();
+        d.reject();
+    });
+    p->miApo8nkeusnWs->trigger();
+    QCOMPARE(titlos, u"Αποθήκευση προγράμματος - Διερμηνευτής της Καλμίρας"_s);
+    QCOMPARE(ovoma, u"svdDialogosApo8nkeusns"_s);
+    QCOMPARE(filtra, QStringList{u"Πρόγραμμα της Καλμίρας (*.καλμίρα)"_s});
 }
 
 void tst_fmKalmiraArxeia::ArxeioKwdikoselidas()
