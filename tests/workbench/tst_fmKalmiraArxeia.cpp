@@ -297,6 +297,27 @@ void tst_fmKalmiraArxeia::EvergopoinsnEpe3ergasias()
     QApplication::processEvents();
     for (QAction* a : {p->miAvairesn, p->miApokopn, p->miAvtigrafn, p->miEpikollnsn, p->miDiagrafn, p->miEpilognOlwv})
         QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+
+    // The short hint on the tool button, the long one in the status bar.
+    const struct {
+        QAction* evergeia;
+        QString suvtomn, makria;
+    } ypodei3eis[] = {
+        {p->miAvairesn, u"Αναίρεση"_s, u"Αναιρεί την τελευταία ενέργεια"_s},
+        {p->miApokopn, u"Αποκοπή"_s, u"Αποκόπτει την επιλογή και την τοποθετεί στο πρόχειρο"_s},
+        {p->miAvtigrafn, u"Αντι&γραφή"_s, u"Αντιγράφει το επιλεγμένο κείμενο στο πρόχειρο"_s},
+        {p->miEpikollnsn, u"Επικόλληση"_s, u"Επικολλά τα περιεχόμενα του πρόχειρου στο κείμενο"_s},
+        {p->miDiagrafn, u"Διαγραφή"_s, u"Διαγράφει το επιλεγμένο κείμενο"_s},
+        {p->miEpilognOlwv, u"Επιλογή όλων"_s, u"Επιλέγει όλο το κείμενο"_s},
+        {p->miEuresn, u"Εύρεση"_s, u"Αναζητεί κείμενο"_s},
+        {p->miEuresnEpomevou, u"Εύρεση επομένου"_s, u"Επαναλαμβάνει την τελευταία αναζήτηση"_s},
+        {p->miAvtikatastasn, u"Αντικατάσταση"_s, u"Αντικαθιστά κάποιο κείμενο με άλλο"_s},
+        {p->miDiamorfwsnSelidas, u"Ρυθμίσεις για την εκτύπωση"_s, u"Ρυθμίσεις για την εκτύπωση"_s},
+    };
+    for (const auto& y : ypodei3eis) {
+        QCOMPARE(y.evergeia->toolTip(), y.suvtomn);
+        QCOMPARE(y.evergeia->statusTip(), y.makria);
+    }
 }
 
 void tst_fmKalmiraArxeia::Grammatoseira()
