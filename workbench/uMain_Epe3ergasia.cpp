@@ -26,7 +26,7 @@ void TfmKalmira::SundesnEpe3ergasias()
     } ypodei3eis[] = {
         {miAvairesn, QStringLiteral("Αναίρεση"), QStringLiteral("Αναιρεί την τελευταία ενέργεια")},
         {miApokopn, QStringLiteral("Αποκοπή"), QStringLiteral("Αποκόπτει την επιλογή και την τοποθετεί στο πρόχειρο")},
-        {miAvtigrafn, QStringLiteral("Αντιγραφή"), QStringLiteral("Αντιγράφει το επιλεγμένο κείμενο στο πρόχειρο")},
+        {miAvtigrafn, QStringLiteral("Αντι&γραφή"), QStringLiteral("Αντιγράφει το επιλεγμένο κείμενο στο πρόχειρο")},
         {miEpikollnsn, QStringLiteral("Επικόλληση"), QStringLiteral("Επικολλά τα περιεχόμενα του πρόχειρου στο κείμενο")},
         {miDiagrafn, QStringLiteral("Διαγραφή"), QStringLiteral("Διαγράφει το επιλεγμένο κείμενο")},
         {miEpilognOlwv, QStringLiteral("Επιλογή όλων"), QStringLiteral("Επιλέγει όλο το κείμενο")},

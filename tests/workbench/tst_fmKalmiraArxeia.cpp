@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +68,7 @@ private slots:
     void ErwtnsnAllagwv();
     void Apo8nkeusnKaiAvoigma();
     void ProtasnOvomatosApoTnvEpikefalida();
+    void DialogoiArxeiwv();
     void ArxeioKwdikoselidas();
     void ApotuxiaApo8nkeusns();
     void MenouEisagwgns();
@@ -168,6 +170,56 @@ void tst_fmKalmiraArxeia::ProtasnOvomatosApoTnvEpikefalida()
     p->miApo8nkeusnWs->trigger();
     QCOMPARE(protasn, u"Άσκηση1"_s);
     QVERIFY(p->OvomaArxeiou().isEmpty());
+    // Without a compiled program the dialog proposes the name it showed last, cancelled or not.
+    p->sxeKwdikas->SetModified(false);
+    p->miDnmiourgia->trigger();
+    ApavtnsnDialogou({}, &protasn);
+    p->miApo8nkeusnWs->trigger();
+    QCOMPARE(protasn, u"Άσκηση1"_s);
+}
+
+// The titles and filters of the two file dialogs; the open dialog lists the three kinds of
+// program file and the folders, nothing else.
+void tst_fmKalmiraArxeia::DialogoiArxeiwv()
+{
+    const QDir dialogoi(fakelos.filePath(u"dialogoi"_s));
+    QVERIFY(dialogoi.mkpath(u"φάκελος"_s));
+    for (const QString& ovoma : {u"α.καλμίρα"_s, u"b.txt"_s, u"c.uni"_s, u"d.cpp"_s})
+        Grapse(dialogoi.filePath(ovoma), "\xFF\xFE");
+    QVERIFY(p->AvoigmaArxeiou(dialogoi.filePath(u"α.καλμίρα"_s)));
+    QString titlos, ovoma;
+    QStringList filtra, arxeia;
+    bool listn = false;
+    OtavEmfanistei<QFileDialog>([&](QFileDialog& d) {
+        titlos = d.windowTitle();
+        ovoma = d.objectName();
+        filtra = d.nameFilters();
+        const auto* lista = d.findChild<QListView*>(u"listView"_s);
+        const auto plnr8os = [lista] { return lista->model()->rowCount(lista->rootIndex()); };
+        listn = QTest::qWaitFor([&] { return plnr8os() >= 4; }, 5000);
+        QTest::qWait(100);  // room for a file that should not be there
+        for (int i = 0; i < plnr8os(); ++i)
+            arxeia << lista->model()->index(i, 0, lista->rootIndex()).data().toString();
+        d.reject();
+    });
+    p->miAvoigma->trigger();
+    QCOMPARE(titlos, u"Άνοιγμα προγράμματος - Διερμηνευτής της Καλμίρας"_s);
+    QCOMPARE(ovoma, u"opdDialogosAvoigmatos"_s);
+    QCOMPARE(filtra, QStringList{u"Προγράμματα της Καλμίρας (*.καλμίρα;*.txt;*.uni)"_s});
+    QVERIFY(listn);
+    arxeia.sort();
+    QCOMPARE(arxeia, (QStringList{u"b.txt"_s, u"c.uni"_s, u"α.καλμίρα"_s, u"φάκελος"_s}));
+
+    OtavEmfanistei<QFileDialog>([&](QFileDialog& d) {
+        titlos = d.windowTitle();
+        ovoma = d.objectName();
+        filtra = d.nameFilters();
+        d.reject();
+    });
+    p->miApo8nkeusnWs->trigger();
+    QCOMPARE(titlos, u"Αποθήκευση προγράμματος - Διερμηνευτής της Καλμίρας"_s);
+    QCOMPARE(ovoma, u"svdDialogosApo8nkeusns"_s);
+    QCOMPARE(filtra, QStringList{u"Πρόγραμμα της Καλμίρας (*.καλμίρα)"_s});
 }
 
 void tst_fmKalmiraArxeia::ArxeioKwdikoselidas()
@@ -245,6 +297,27 @@ void tst_fmKalmiraArxeia::EvergopoinsnEpe3ergasias()
     QApplication::processEvents();
     for (QAction* a : {p->miAvairesn, p->miApokopn, p->miAvtigrafn, p->miEpikollnsn, p->miDiagrafn, p->miEpilognOlwv})
         QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+
+    // The short hint on the tool button, the long one in the status bar.
+    const struct {
+        QAction* evergeia;
+        QString suvtomn, makria;
+    } ypodei3eis[] = {
+        {p->miAvairesn, u"Αναίρεση"_s, u"Αναιρεί την τελευταία ενέργεια"_s},
+        {p->miApokopn, u"Αποκοπή"_s, u"Αποκόπτει την επιλογή και την τοποθετεί στο πρόχειρο"_s},
+        {p->miAvtigrafn, u"Αντι&γραφή"_s, u"Αντιγράφει το επιλεγμένο κείμενο στο πρόχειρο"_s},
+        {p->miEpikollnsn, u"Επικόλληση"_s, u"Επικολλά τα περιεχόμενα του πρόχειρου στο κείμενο"_s},
+        {p->miDiagrafn, u"Διαγραφή"_s, u"Διαγράφει το επιλεγμένο κείμενο"_s},
+        {p->miEpilognOlwv, u"Επιλογή όλων"_s, u"Επιλέγει όλο το κείμενο"_s},
+        {p->miEuresn, u"Εύρεση"_s, u"Αναζητεί κείμενο"_s},
+        {p->miEuresnEpomevou, u"Εύρεση επομένου"_s, u"Επαναλαμβάνει την τελευταία αναζήτηση"_s},
+        {p->miAvtikatastasn, u"Αντικατάσταση"_s, u"Αντικαθιστά κάποιο κείμενο με άλλο"_s},
+        {p->miDiamorfwsnSelidas, u"Ρυθμίσεις για την εκτύπωση"_s, u"Ρυθμίσεις για την εκτύπωση"_s},
+    };
+    for (const auto& y : ypodei3eis) {
+        QCOMPARE(y.evergeia->toolTip(), y.suvtomn);
+        QCOMPARE(y.evergeia->statusTip(), y.makria);
+    }
 }
 
 void tst_fmKalmiraArxeia::Grammatoseira()
