@@ -59,49 +59,60 @@ std::string SeUtf8(std::u16string_view keimevo)
     return apotelesma;
 }
 
+std::size_t SeiraUtf8(std::string_view keimevo, std::size_t i, char32_t& c)
+{
+    const auto b = static_cast<unsigned char>(keimevo[i]);
+    std::size_t mhkos;
+    char32_t elaxisto;
+    if (b < 0x80) {
+        c = b;
+        return 1;
+    }
+    if (b >= 0xC2 && b <= 0xDF)
+        mhkos = 2, c = b & 0x1F, elaxisto = 0x80;
+    else if (b >= 0xE0 && b <= 0xEF)
+        mhkos = 3, c = b & 0x0F, elaxisto = 0x800;
+    else if (b >= 0xF0 && b <= 0xF4)
+        mhkos = 4, c = b & 0x07, elaxisto = 0x10000;
+    else
+        return 0;
+    if (i + mhkos > keimevo.size())
+        return 0;
+    for (std::size_t k = 1; k < mhkos; ++k) {
+        const auto s = static_cast<unsigned char>(keimevo[i + k]);
+        if ((s & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (s & 0x3F);
+    }
+    if (c < elaxisto || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    return mhkos;
+}
+
+void Pros8eseUtf16(std::u16string& keimevo, char32_t c)
+{
+    if (c >= 0x10000) {
+        c -= 0x10000;
+        keimevo += static_cast<char16_t>(0xD800 + (c >> 10));
+        keimevo += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    } else {
+        keimevo += static_cast<char16_t>(c);
+    }
+}
+
 std::u16string ApoUtf8(std::string_view keimevo)
 {
     std::u16string apotelesma;
     apotelesma.reserve(keimevo.size());
-    std::size_t i = 0;
-    while (i < keimevo.size()) {
-        unsigned char b = static_cast<unsigned char>(keimevo[i]);
-        char32_t c = 0xFFFD;
-        std::size_t mhkos = 1;
-        char32_t elaxisto = 0;
-        if (b < 0x80) {
-            c = b;
-        } else if (b >= 0xC2 && b <= 0xDF) {
-            mhkos = 2, c = b & 0x1F, elaxisto = 0x80;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            mhkos = 3, c = b & 0x0F, elaxisto = 0x800;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            mhkos = 4, c = b & 0x07, elaxisto = 0x10000;
-        } else {
-            mhkos = 0;
-        }
-        if (mhkos > 1) {
-            bool egkuro = i + mhkos <= keimevo.size();
-            for (std::size_t k = 1; egkuro && k < mhkos; ++k) {
-                unsigned char s = static_cast<unsigned char>(keimevo[i + k]);
-                egkuro = (s & 0xC0) == 0x80;
-                c = (c << 6) | (s & 0x3F);
-            }
-            if (!egkuro || c < elaxisto || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-                c = 0xFFFD, mhkos = 0;
-        }
+    for (std::size_t i = 0; i < keimevo.size();) {
+        char32_t c;
+        const std::size_t mhkos = SeiraUtf8(keimevo, i, c);
         if (mhkos == 0) {
-            apotelesma += u'\uFFFD';
+            apotelesma += u'\uFFFD';  // one replacement for each byte that begins no sequence
             ++i;
             continue;
         }
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            apotelesma += static_cast<char16_t>(0xD800 + (c >> 10));
-            apotelesma += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-        } else {
-            apotelesma += static_cast<char16_t>(c);
-        }
+        Pros8eseUtf16(apotelesma, c);
         i += mhkos;
     }
     return apotelesma;

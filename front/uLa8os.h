@@ -55,6 +55,13 @@ std::u16string Morfh(std::u16string_view protupo, std::initializer_list<std::u16
 std::string SeUtf8(std::u16string_view keimevo);
 std::u16string ApoUtf8(std::string_view keimevo);
 
+// The well-formed UTF-8 sequence that starts at keimevo[i]: its length in bytes, with its code
+// point in c; 0 when the bytes there are not one (an overlong form, a surrogate, a value past
+// U+10FFFF, a sequence cut short or a stray continuation byte).
+std::size_t SeiraUtf8(std::string_view keimevo, std::size_t i, char32_t& c);
+// Appends a code point as one or two UTF-16 code units.
+void Pros8eseUtf16(std::u16string& keimevo, char32_t c);
+
 // Decimal digits of a signed integer.
 std::u16string Ari8mos(long long timn);
 

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "front/uLa8os.h"
 #include "front/uTimn.h"
 
 namespace kalmira {
@@ -54,39 +55,11 @@ bool ApoAustnroUtf8(std::string_view bytes, std::u16string& keimevo)
         bytes.remove_prefix(BomUtf8.size());
     keimevo.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            keimevo += static_cast<char16_t>(b);
-            ++i;
-            continue;
-        }
-        std::size_t mhkos;
-        char32_t c, elaxisto;
-        if (b >= 0xC2 && b <= 0xDF)
-            mhkos = 2, c = b & 0x1F, elaxisto = 0x80;
-        else if (b >= 0xE0 && b <= 0xEF)
-            mhkos = 3, c = b & 0x0F, elaxisto = 0x800;
-        else if (b >= 0xF0 && b <= 0xF4)
-            mhkos = 4, c = b & 0x07, elaxisto = 0x10000;
-        else
+        char32_t c;
+        const std::size_t mhkos = SeiraUtf8(bytes, i, c);
+        if (mhkos == 0)
             return false;
-        if (i + mhkos > bytes.size())
-            return false;
-        for (std::size_t k = 1; k < mhkos; ++k) {
-            const auto s = static_cast<unsigned char>(bytes[i + k]);
-            if ((s & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (s & 0x3F);
-        }
-        if (c < elaxisto || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return false;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            keimevo += static_cast<char16_t>(0xD800 + (c >> 10));
-            keimevo += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-        } else {
-            keimevo += static_cast<char16_t>(c);
-        }
+        Pros8eseUtf16(keimevo, c);
         i += mhkos;
     }
     return true;
