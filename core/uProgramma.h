@@ -385,8 +385,11 @@ public:
 
 // The value the integer input rule reads from a text, or false when the text breaks the rule.
 bool DiabaseAkeraio(std::u16string_view keimevo, std::int64_t& timn);
-// The real input rule on a text already trimmed and with "," turned into ".": 1 read, 0 not a
-// number, -1 a number beyond the range of a double.
+// The text of a real input as the real input rule takes it: "," turned into ".", and the blanks
+// and control characters around it removed.
+std::u16string Ka8aroPragmatiko(std::u16string keimevo);
+// The real input rule on a text prepared by Ka8aroPragmatiko: 1 read, 0 not a number, -1 a
+// number beyond the range of a double.
 int DiabasePragmatiko(std::u16string_view keimevo, double& timn);
 
 // ---------------------------------------------------------------------------------------------

@@ -393,7 +393,7 @@ int DiabasePragmatiko(std::u16string_view keimevo, double& timn)
     return 1;
 }
 
-static std::u16string Komma(std::u16string keimevo)
+std::u16string Ka8aroPragmatiko(std::u16string keimevo)
 {
     for (char16_t& c : keimevo)
         if (c == u',')
@@ -423,7 +423,7 @@ TEvtoln* TEvtolnDiabase::Ektelesn()
             break;
         }
         case tdPragmatikos: {
-            std::u16string ka8aro = Komma(std::move(keimevo));
+            std::u16string ka8aro = Ka8aroPragmatiko(std::move(keimevo));
             double timn;
             int apotelesma = DiabasePragmatiko(ka8aro, timn);
             if (apotelesma == 0)

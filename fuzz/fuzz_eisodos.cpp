@@ -78,16 +78,7 @@ void Akeraios(const std::u16string& keimevo)
 
 void Pragmatikos(std::u16string keimevo)
 {
-    // As Διάβασε prepares the text: "," becomes ".", blanks and controls around it go.
-    for (char16_t& c : keimevo)
-        if (c == u',')
-            c = u'.';
-    std::size_t ar3n = 0, telos = keimevo.size();
-    while (ar3n < telos && keimevo[ar3n] <= 32)
-        ++ar3n;
-    while (telos > ar3n && keimevo[telos - 1] <= 32)
-        --telos;
-    keimevo = keimevo.substr(ar3n, telos - ar3n);
+    keimevo = Ka8aroPragmatiko(std::move(keimevo));  // as Διάβασε prepares it
 
     double timn = 12345;
     const int apotelesma = DiabasePragmatiko(keimevo, timn);
