@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,21 +14,6 @@
 #include "workbench/uRu8miseis.h"
 
 namespace kalmira {
-
-namespace {
-
-// Shows a filter's full description, patterns included, in the file-type box. Qt would turn a
-// description whose patterns are not ASCII into patterns that match nothing, so the dialog's file
-// model is left unfiltered and its proxy model (EtoimaseDialogoArxeiwv) does the filtering.
-void PerigrafnFiltrou(QFileDialog& dialogos, const QString& perigrafn)
-{
-    dialogos.setOption(QFileDialog::HideNameFilterDetails, false);
-    dialogos.setNameFilter(perigrafn);
-    if (auto* arxeia = dialogos.findChild<QFileSystemModel*>())
-        arxeia->setNameFilters({});
-}
-
-}  // namespace
 
 void TfmKalmira::SundesnArxeiwv()
 {
@@ -114,9 +98,7 @@ void TfmKalmira::miAvoigmaClick()
     dialogos.setObjectName(QStringLiteral("opdDialogosAvoigmatos"));
     dialogos.setAcceptMode(QFileDialog::AcceptOpen);
     dialogos.setFileMode(QFileDialog::ExistingFile);
-    EtoimaseDialogoArxeiwv(dialogos, QStringLiteral("Προγράμματα της Καλμίρας"),
-                           {QStringLiteral("καλμίρα"), QStringLiteral("txt"), QStringLiteral("uni")});
-    PerigrafnFiltrou(dialogos, QStringLiteral("Προγράμματα της Καλμίρας (*.καλμίρα;*.txt;*.uni)"));
+    EtoimaseDialogoArxeiwv(dialogos, QStringLiteral("Προγράμματα της Καλμίρας (*.καλμίρα;*.txt;*.uni)"));
     if (dialogos.exec() != QDialog::Accepted || dialogos.selectedFiles().isEmpty())
         return;
     AvoigmaArxeiou(dialogos.selectedFiles().constFirst());
@@ -153,8 +135,7 @@ bool TfmKalmira::miApo8nkeusnWsClick()
     dialogos.setObjectName(QStringLiteral("svdDialogosApo8nkeusns"));
     dialogos.setAcceptMode(QFileDialog::AcceptSave);
     dialogos.setFileMode(QFileDialog::AnyFile);
-    EtoimaseDialogoArxeiwv(dialogos, QStringLiteral("Πρόγραμμα της Καλμίρας"), {QStringLiteral("καλμίρα")});
-    PerigrafnFiltrou(dialogos, QStringLiteral("Πρόγραμμα της Καλμίρας (*.καλμίρα)"));
+    EtoimaseDialogoArxeiwv(dialogos, QStringLiteral("Πρόγραμμα της Καλμίρας (*.καλμίρα)"));
     dialogos.selectFile(proteinomeno);
     // The dialog proposes next time the name it showed last, even when it is cancelled.
     ovomaProtasns_ = proteinomeno;

@@ -7,10 +7,12 @@
 #include <QFileSystemModel>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QSplitter>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPalette>
 #include <QTableWidget>
+#include <QTreeView>
 
 #include "core/uTupoiDedomevwv.h"
 #include "editor/SyntaxEditor.h"
@@ -191,14 +193,31 @@ private:
 
 }  // namespace
 
-void EtoimaseDialogoArxeiwv(QFileDialog& dialogos, const QString& perigrafn, const QStringList& katal3eis)
+void EtoimaseDialogoArxeiwv(QFileDialog& dialogos, const QString& filtro)
 {
-    dialogos.resize(760, 480);
+    dialogos.resize(900, 520);
     // Qt's own dialog, so that its labels are Greek whatever the desktop.
     dialogos.setOption(QFileDialog::DontUseNativeDialog);
-    dialogos.setOption(QFileDialog::HideNameFilterDetails);
-    dialogos.setNameFilter(perigrafn + QStringLiteral(" (*)"));
+    // The extensions are those of the filter's patterns: "Περιγραφή (*.α;*.β)" lists α and β.
+    QStringList katal3eis;
+    const qsizetype ar3n = filtro.lastIndexOf(u'(');
+    for (const QString& protupo : filtro.mid(ar3n + 1).chopped(1).split(u';', Qt::SkipEmptyParts))
+        katal3eis += protupo.trimmed().remove(0, 2);
     dialogos.setProxyModel(new TFiltroKatal3ewv(katal3eis, &dialogos));
+    dialogos.setNameFilter(filtro);
+    if (auto* arxeia = dialogos.findChild<QFileSystemModel*>())
+        arxeia->setNameFilters({});
+    // The platform's type names are not Greek and say nothing here: every file listed is a program.
+    // The columns fit their contents and the name takes the rest, so that no size or date is cut.
+    if (auto* lista = dialogos.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        lista->hideColumn(2);
+        lista->header()->setStretchLastSection(false);
+        lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        lista->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+        lista->header()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    }
+    if (auto* xwrisma = dialogos.findChild<QSplitter*>(QStringLiteral("splitter")))
+        xwrisma->setSizes({170, 730});
     dialogos.setLabelText(QFileDialog::LookIn, QStringLiteral("Φάκελος:"));
     dialogos.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
     dialogos.setLabelText(QFileDialog::FileType, QStringLiteral("Αρχεία τύπου:"));

@@ -47,9 +47,10 @@ QString FakelosParadeigmatwv();
 // A question with Greek Yes, No and Cancel buttons.
 QMessageBox::StandardButton ErwtnsnNaiOxiAkuro(QWidget* gonios, const QString& titlos, const QString& keimevo);
 
-// Prepares a file dialog: Qt's own dialog with Greek labels, listing folders and the files whose
-// extension is one of `katalN3eis`. (Qt's name filters take only ASCII patterns, so a filter
-// for "*.καλμίρα" would list nothing; the description stays and a proxy model does the filtering.)
-void EtoimaseDialogoArxeiwv(QFileDialog& dialogos, const QString& perigrafn, const QStringList& katal3eis);
+// Prepares a file dialog: Qt's own dialog with Greek labels and the filter `filtro`
+// ("Description (*.ext1;*.ext2)"), listing folders and the files with one of the filter's
+// extensions. (Qt's name filters take only ASCII patterns, so "*.καλμίρα" would list nothing: the
+// file model is left unfiltered and a proxy model does the filtering.)
+void EtoimaseDialogoArxeiwv(QFileDialog& dialogos, const QString& filtro);
 
 }  // namespace kalmira
