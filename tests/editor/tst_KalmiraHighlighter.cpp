@@ -105,7 +105,6 @@ void TestKalmiraHighlighter::tokenClasses_data()
     row("doubled quote splits the string", QStringLiteral("'it''s'"), {"'it':264", "'s':264"});
     row("quote right after opening", QStringLiteral("''''"), {"'''':264"});
     row("empty string", QStringLiteral("''"), {"'':264"});
-    row("lone quote", QStringLiteral("'"), {"':264"});
     row("typed arrow is three symbols", QStringLiteral("x<--1"), {"x:261", "<:265", "-:265", "-:265", "1:262"});
     row("normalized operators", QStringLiteral("≠≤≥"), {"≠:265", "≤:265", "≥:265"});
     row("invalid characters", QStringLiteral("# _ «"), {"#:266", " :257", "_:266", " :257", "«:266"});
@@ -203,14 +202,6 @@ void TestKalmiraHighlighter::settingsRoundTrip()
     {
         QSettings store(path, QSettings::IniFormat);
         QVERIFY(saved.Apo8nkeuseXrwmata(store));
-    }
-    {
-        // Symbolic colours are stored as such (the colours' numbers are checked through the
-        // colours dialog).
-        QSettings store(path, QSettings::IniFormat);
-        QCOMPARE(store.childGroups().size(), 10);
-        QCOMPARE(store.value(QStringLiteral("Κενός χώρος/Χρώμα")).toLongLong(), 536870912);
-        QCOMPARE(static_cast<quint32>(store.value(QStringLiteral("Κενός χώρος/Φόντο")).toLongLong()), quint32(0x80000005));
     }
     TKalmiraHighlighter loaded;
     loaded.MorfnAvagvwristikwv()->SetAll(Rgb(9, 9, 9), Rgb(9, 9, 9), fsStrikeOut);

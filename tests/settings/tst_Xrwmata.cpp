@@ -58,17 +58,13 @@ class TestXrwmata final : public QObject {
 private slots:
     void init();
     void cleanup();
-    void firstStartShowsTheDefaultColours();
-    void acceptingWithoutChangesWritesEveryClass();
-    void executionLineColourIsAppliedButNotStored();
-    void lineItemsHaveNoStyle();
+    void whatTheDialogShows();
+    void acceptingWritesEveryClass();
     void restoreDefaultsThenAcceptStoresTheDefaultTable();
     void cancelStoresAndAppliesNothing();
     void unwritableStoreIsReportedAndChangesNothing_data();
     void unwritableStoreIsReportedAndChangesNothing();
-    void styleChangeKeepsAColourTheGridDoesNotHold();
-    void gridClicksAndTheSample();
-    void nextOpeningShowsWhatWasStored();
+    void lineColoursAreAppliedButNotStored();
 
 private:
     // Runs `energeies` inside the command while the dialog is shown, then clicks `koumpi`.
@@ -132,7 +128,7 @@ bool TestXrwmata::Evtoln(const std::function<void()>& energeies, const char* kou
 }
 
 // (The colours themselves, for the main editor and the dialog, are the highlighter tests'.)
-void TestXrwmata::firstStartShowsTheDefaultColours()
+void TestXrwmata::whatTheDialogShows()
 {
     Evtoln([this] {
         // The sample: read-only, line 8 marked in the main editor's colours, its selection.
@@ -153,12 +149,61 @@ void TestXrwmata::firstStartShowsTheDefaultColours()
         Epilese(5);
         QCOMPARE(Plegma()->ForegroundIndex(), 11);
         QCOMPARE(Plegma()->BackgroundIndex(), KeliKokkivou);
+
+        // The line items have no style; the grid shows white on red for the marked line.
+        const std::array<QCheckBox*, 3> stul{Stoixeio<QCheckBox>("chbEvtova"), Stoixeio<QCheckBox>("chbPlagia"),
+                                             Stoixeio<QCheckBox>("chbYpogrammismeva")};
+        for (const int stoixeio : {int(TfmXrwmata::StoixeioGrammnsLa8ous), int(TfmXrwmata::StoixeioGrammnsEktelesns),
+                                   int(TfmXrwmata::StoixeioEpilegmevouKeimevou)}) {
+            Epilese(1);  // bold: one box ticked
+            Epilese(stoixeio);
+            for (QCheckBox* chb : stul)
+                QVERIFY2(!chb->isEnabled() && !chb->isChecked(), qPrintable(chb->text()));
+            if (stoixeio != TfmXrwmata::StoixeioEpilegmevouKeimevou) {
+                QCOMPARE(Plegma()->BackgroundIndex(), KeliKokkivou);
+                QCOMPARE(Plegma()->ForegroundIndex(), KeliLeukou);
+            }
+        }
+        Epilese(2);
+        for (QCheckBox* chb : stul)
+            QVERIFY(chb->isEnabled());
+        QVERIFY(Stoixeio<QCheckBox>("chbPlagia")->isChecked());
+
+        // A left click picks the foreground, a right click the background, and the sample shows
+        // them at once; a middle click and a click beside the cells pick nothing.
+        Klik(KeliKokkivou, Qt::LeftButton);
+        Klik(KeliLeukou, Qt::RightButton);
+        Klik(3, Qt::MiddleButton);
+        QTest::mouseClick(Plegma(), Qt::LeftButton, {}, QPoint(Plegma()->width() + 5, 5));
+        QCOMPARE(Plegma()->ForegroundIndex(), KeliKokkivou);
+        QCOMPARE(Plegma()->BackgroundIndex(), KeliLeukou);
+        // The sample's first line shows the identifier "Αναγνωριστικό" red on white.
+        const QTextBlock first = deigma.findChild<QPlainTextEdit*>()->document()->firstBlock();
+        bool vre8nke = false;
+        for (const QTextLayout::FormatRange& r : first.layout()->formats()) {
+            if (r.start == 10) {
+                vre8nke = true;
+                QCOMPARE(r.format.foreground().color(), QColor(Qt::red));
+                QCOMPARE(r.format.background().color(), QColor(Qt::white));
+            }
+        }
+        QVERIFY(vre8nke);
     }, "btnMataiwsn");
 }
 
-void TestXrwmata::acceptingWithoutChangesWritesEveryClass()
+// Every class is written with its six values, whatever was changed. "Αναγνωριστικό" is black on
+// the window colour: unticking a style must not turn the background into the grid's first cell,
+// black, which would hide every identifier.
+void TestXrwmata::acceptingWritesEveryClass()
 {
-    QVERIFY(Evtoln([] {}, "btnApodoxn"));
+    QVERIFY(Evtoln([this] {
+        Epilese(2);
+        QCOMPARE(Plegma()->BackgroundIndex(), -1);
+        QCOMPARE(Plegma()->ForegroundIndex(), 0);
+        Stoixeio<QCheckBox>("chbPlagia")->click();
+        Epilese(0);  // "Κενός χώρος": the default text colour on the window colour
+        Stoixeio<QCheckBox>("chbEvtova")->click();
+    }, "btnApodoxn"));
     QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
     QStringList kleidia = apo8nkn.childGroups(), anamenomena = OlaTaKleidia;
     kleidia.sort();
@@ -172,49 +217,16 @@ void TestXrwmata::acceptingWithoutChangesWritesEveryClass()
     QCOMPARE(apo8nkn.value(u"Σχόλιο/Χρώμα"_s).toLongLong(), 8421504);
     QCOMPARE(apo8nkn.value(u"Σχόλιο/Πλάγια"_s).toInt(), 1);
     QCOMPARE(apo8nkn.value(u"Άκυρος χαρακτήρας/Χρώμα"_s).toLongLong(), 65535);
+    QVERIFY(mnvumata.isEmpty());
     // The main highlighter was loaded from the store.
     QCOMPARE(kuriosXrwmatistns->MorfnAkurwv()->Foreground(), Rgb(0xFF, 0xFF, 0));
-    QVERIFY(mnvumata.isEmpty());
-}
-
-void TestXrwmata::executionLineColourIsAppliedButNotStored()
-{
-    QVERIFY(Evtoln([this] {
-        Epilese(TfmXrwmata::StoixeioGrammnsEktelesns);
-        Klik(KeliMple, Qt::RightButton);
-        QCOMPARE(fm->Deigma().MarkColor(), (TColorPair{Qt::blue, Qt::white}));
-    }, "btnApodoxn"));
-    // One marked-line colour serves error and execution lines alike.
-    QCOMPARE(kwdikas->MarkColor(), (TColorPair{Qt::blue, Qt::white}));
-    QCOMPARE(kwdikas->SelectedColor(), (TColorPair{Qt::blue, Qt::white}));
-    QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
-    QCOMPARE(apo8nkn.childGroups().size(), Plnr8osKlasewv);
-    for (const QString& kleidi : apo8nkn.allKeys())
-        QVERIFY2(!kleidi.startsWith(u"Γραμμή"_s), qPrintable(kleidi));
-}
-
-void TestXrwmata::lineItemsHaveNoStyle()
-{
-    Evtoln([this] {
-        const std::array<QCheckBox*, 3> stul{Stoixeio<QCheckBox>("chbEvtova"), Stoixeio<QCheckBox>("chbPlagia"),
-                                             Stoixeio<QCheckBox>("chbYpogrammismeva")};
-        for (const int stoixeio : {int(TfmXrwmata::StoixeioGrammnsLa8ous), int(TfmXrwmata::StoixeioGrammnsEktelesns),
-                                   int(TfmXrwmata::StoixeioEpilegmevouKeimevou)}) {
-            Epilese(1);  // bold: one box ticked
-            Epilese(stoixeio);
-            for (QCheckBox* chb : stul)
-                QVERIFY2(!chb->isEnabled() && !chb->isChecked(), qPrintable(chb->text()));
-            // The grid shows the line's colours: white on red for the marked line.
-            if (stoixeio != TfmXrwmata::StoixeioEpilegmevouKeimevou) {
-                QCOMPARE(Plegma()->BackgroundIndex(), KeliKokkivou);
-                QCOMPARE(Plegma()->ForegroundIndex(), KeliLeukou);
-            }
-        }
-        Epilese(2);
-        for (QCheckBox* chb : stul)
-            QVERIFY(chb->isEnabled());
-        QVERIFY(Stoixeio<QCheckBox>("chbPlagia")->isChecked());
-    }, "btnMataiwsn");
+    const THighlightAttributes* avagvwristiko = kuriosXrwmatistns->MorfnAvagvwristikwv();
+    QCOMPARE(avagvwristiko->Background(), clWindow);
+    QCOMPARE(avagvwristiko->Foreground(), Rgb(0, 0, 0));
+    QCOMPARE(avagvwristiko->Style(), TFontStyles());
+    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Background(), clWindow);
+    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Foreground(), clDefault);
+    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Style(), TFontStyles(fsBold));
 }
 
 void TestXrwmata::restoreDefaultsThenAcceptStoresTheDefaultTable()
@@ -303,64 +315,26 @@ void TestXrwmata::unwritableStoreIsReportedAndChangesNothing()
     }
 }
 
-// "Αναγνωριστικό" is black on the window colour. Unticking a style must not turn the background
-// into the grid's first cell, black: that would hide every identifier.
-void TestXrwmata::styleChangeKeepsAColourTheGridDoesNotHold()
-{
-    QVERIFY(Evtoln([this] {
-        Epilese(2);
-        QCOMPARE(Plegma()->BackgroundIndex(), -1);
-        QCOMPARE(Plegma()->ForegroundIndex(), 0);
-        Stoixeio<QCheckBox>("chbPlagia")->click();
-        Epilese(0);  // "Κενός χώρος": the default text colour on the window colour
-        Stoixeio<QCheckBox>("chbEvtova")->click();
-    }, "btnApodoxn"));
-    const THighlightAttributes* avagvwristiko = kuriosXrwmatistns->MorfnAvagvwristikwv();
-    QCOMPARE(avagvwristiko->Background(), clWindow);
-    QCOMPARE(avagvwristiko->Foreground(), Rgb(0, 0, 0));
-    QCOMPARE(avagvwristiko->Style(), TFontStyles());
-    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Background(), clWindow);
-    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Foreground(), clDefault);
-    QCOMPARE(kuriosXrwmatistns->MorfnKevwv()->Style(), TFontStyles(fsBold));
-}
-
-// A left click picks the foreground, a right click the background, and the sample shows them at
-// once; a middle click and a click beside the cells pick nothing.
-void TestXrwmata::gridClicksAndTheSample()
-{
-    Evtoln([this] {
-        Epilese(2);
-        Klik(KeliKokkivou, Qt::LeftButton);
-        Klik(KeliLeukou, Qt::RightButton);
-        Klik(3, Qt::MiddleButton);
-        QTest::mouseClick(Plegma(), Qt::LeftButton, {}, QPoint(Plegma()->width() + 5, 5));
-        QCOMPARE(Plegma()->ForegroundIndex(), KeliKokkivou);
-        QCOMPARE(Plegma()->BackgroundIndex(), KeliLeukou);
-        // The sample's first line shows the identifier "Αναγνωριστικό" red on white.
-        const QTextBlock first = fm->Deigma().findChild<QPlainTextEdit*>()->document()->firstBlock();
-        bool vre8nke = false;
-        for (const QTextLayout::FormatRange& r : first.layout()->formats()) {
-            if (r.start == 10) {
-                vre8nke = true;
-                QCOMPARE(r.format.foreground().color(), QColor(Qt::red));
-                QCOMPARE(r.format.background().color(), QColor(Qt::white));
-            }
-        }
-        QVERIFY(vre8nke);
-    }, "btnMataiwsn");
-}
-
-// The dialog lives on: the next opening reloads the stored classes and takes the main editor's
-// colours for the line items again.
-void TestXrwmata::nextOpeningShowsWhatWasStored()
+// One marked-line colour serves error and execution lines alike; it goes to the main editor but
+// not to the store. The dialog lives on: the next opening reloads the stored classes and takes
+// the main editor's colours for the line items again.
+void TestXrwmata::lineColoursAreAppliedButNotStored()
 {
     QVERIFY(Evtoln([this] {
         Epilese(2);
         Klik(KeliKokkivou, Qt::LeftButton);
         Epilese(TfmXrwmata::StoixeioGrammnsLa8ous);
         Klik(KeliMple, Qt::RightButton);
+        QCOMPARE(fm->Deigma().MarkColor(), (TColorPair{Qt::blue, Qt::white}));
     }, "btnApodoxn"));
+    QCOMPARE(kwdikas->MarkColor(), (TColorPair{Qt::blue, Qt::white}));
+    QCOMPARE(kwdikas->SelectedColor(), (TColorPair{Qt::blue, Qt::white}));
     QCOMPARE(kuriosXrwmatistns->MorfnAvagvwristikwv()->Foreground(), Kokkino);
+    QSettings apo8nkn(ArxeioApo8nkns(), QSettings::IniFormat);
+    QCOMPARE(apo8nkn.childGroups().size(), Plnr8osKlasewv);
+    for (const QString& kleidi : apo8nkn.allKeys())
+        QVERIFY2(!kleidi.startsWith(u"Γραμμή"_s), qPrintable(kleidi));
+
     kwdikas->SetSelectedColor({Qt::green, Qt::black});
     fm->Xrwmatistns().MorfnAvagvwristikwv()->SetForeground(Rgb(0, 0x80, 0));  // to be replaced on opening
     Evtoln([this] {
