@@ -142,6 +142,7 @@ void tst_fmKalmiraArxeia::Apo8nkeusnKaiAvoigma()
     QCOMPARE(bytes.count(QByteArray("\r\0\n\0", 4)), 14);
     QCOMPARE(p->miApo8nkeusn->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QVERIFY(p->miApo8nkeusnWs->shortcut().isEmpty());
+    QCOMPARE(p->tbApo8nkeusn->text(), p->miApo8nkeusn->text());  // the tool button follows Save, not Save as
 
     // Named: Ctrl+S saves without a dialog.
     Plnktrolognsn(*p, u"!"_s);
