@@ -37,7 +37,7 @@ struct TPara8uro {
     std::function<void()> otavEkatommurio;
 };
 
-const QString TermatismosXrnstn = QStringLiteral("Η εκτέλεση του προγράμματος τερματίστηκε από τον χρήστη");
+const QString TermatismosXrnstn = u"Η εκτέλεση του προγράμματος τερματίστηκε από τον χρήστη"_s;
 
 // The value text of a variable of the compiled program.
 QString Timn(const TElegxosEktelesns& elegxos, const QString& ovoma)
@@ -45,7 +45,7 @@ QString Timn(const TElegxosEktelesns& elegxos, const QString& ovoma)
     for (const TTimnAvagvwristikou& m : elegxos.Programma()->Avagvwristika())
         if (QString::fromStdU16String(m.Ovoma) == ovoma)
             return QString::fromStdU16String(KeimevoTimns(m.Timn));
-    return QStringLiteral("?");
+    return u"?"_s;
 }
 
 bool Metaglwttise(TElegxosEktelesns& elegxos, const QStringList& swma, const QStringList& metablntes = {})
@@ -56,7 +56,7 @@ bool Metaglwttise(TElegxosEktelesns& elegxos, const QStringList& swma, const QSt
 // The endless loop of the tests; its counter is i.
 bool MetaglwttiseAtermovo(TElegxosEktelesns& elegxos)
 {
-    return Metaglwttise(elegxos, AtermovosVroxos, {QStringLiteral("ακέραιες: i")});
+    return Metaglwttise(elegxos, AtermovosVroxos, {u"ακέραιες: i"_s});
 }
 
 }  // namespace
@@ -68,9 +68,7 @@ private slots:
     void TermatismosKaiEpanekkinnsn();
     void EkatommurioEvtolwv();
     void EisodosPollwvTimwvMePausn();
-    void AllagnKwdikaKataTnvEktelesn();
-    void BnmaKataTnvSuvexnEktelesn();
-    void DeuteroF9MesaStnvEpe3ergasia();
+    void EntolesMesaStnvEpe3ergasia();
 };
 
 void tst_ElegxosEktelesns::Metaglwttisn()
@@ -103,8 +101,8 @@ void tst_ElegxosEktelesns::TermatismosKaiEpanekkinnsn()
     QCOMPARE(elegxos.Evergeies(), (TEvergeiesEktelesns{true, false}));
     // The next run starts from the beginning, with the variables reset.
     elegxos.Bnmatikn();
-    QCOMPARE(p.katastasn, QStringLiteral("Το πρόγραμμα εκτελείται βηματικά"));
-    QCOMPARE(Timn(elegxos, QStringLiteral("i")), QStringLiteral("-"));
+    QCOMPARE(p.katastasn, u"Το πρόγραμμα εκτελείται βηματικά"_s);
+    QCOMPARE(Timn(elegxos, u"i"_s), u"-"_s);
     // Terminating a stopped run reports it at once.
     elegxos.Termatismos();
     QCOMPARE(p.katastasn, TermatismosXrnstn);
@@ -114,35 +112,34 @@ void tst_ElegxosEktelesns::TermatismosKaiEpanekkinnsn()
     // run and says so, whatever the old mark.
     elegxos.Bnmatikn();
     elegxos.Bnmatikn();
-    QCOMPARE(p.katastasn, QStringLiteral("Η γραμμή 5 εκτελέστηκε βηματικά"));
+    QCOMPARE(p.katastasn, u"Η γραμμή 5 εκτελέστηκε βηματικά"_s);
     QVERIFY(MetaglwttiseAtermovo(elegxos));
     QCOMPARE(elegxos.Katastasn(), keBnmatikn);
     elegxos.Bnmatikn();
-    QCOMPARE(p.katastasn, QStringLiteral("Το πρόγραμμα εκτελείται βηματικά"));
+    QCOMPARE(p.katastasn, u"Το πρόγραμμα εκτελείται βηματικά"_s);
     QCOMPARE(p.snmadi, 4);
-    QCOMPARE(Timn(elegxos, QStringLiteral("i")), QStringLiteral("-"));
+    QCOMPARE(Timn(elegxos, u"i"_s), u"-"_s);
 }
 
 void tst_ElegxosEktelesns::EkatommurioEvtolwv()
 {
-    const QStringList swma{QStringLiteral("i ← 0"), QStringLiteral("Όσο i < 1000000 επανάλαβε"),
-                           QStringLiteral("  i ← i + 1"), QStringLiteral("Τέλος_επανάληψης")};
+    const QStringList swma{u"i ← 0"_s, u"Όσο i < 1000000 επανάλαβε"_s, u"  i ← i + 1"_s, u"Τέλος_επανάληψης"_s};
     // Where the program stands after exactly a million statements, stepped one at a time.
     TElegxosEktelesns anafora;
-    QVERIFY(Metaglwttise(anafora, swma, {QStringLiteral("ακέραιες: i")}));
+    QVERIFY(Metaglwttise(anafora, swma, {u"ακέραιες: i"_s}));
     auto* programma = const_cast<TProgramma*>(anafora.Programma());
     for (int i = 0; i < 1'000'000; ++i)
         programma->EpomevoBnma();
 
     TElegxosEktelesns elegxos;
     TPara8uro p(elegxos);
-    QVERIFY(Metaglwttise(elegxos, swma, {QStringLiteral("ακέραιες: i")}));
+    QVERIFY(Metaglwttise(elegxos, swma, {u"ακέραιες: i"_s}));
     QString stoEkatommurio;
-    p.otavEkatommurio = [&] { stoEkatommurio = Timn(elegxos, QStringLiteral("i")); };
+    p.otavEkatommurio = [&] { stoEkatommurio = Timn(elegxos, u"i"_s); };
     elegxos.Ektelesn();
     QCOMPARE(p.ekatommuria, 1);
-    QCOMPARE(stoEkatommurio, Timn(anafora, QStringLiteral("i")));
-    QCOMPARE(Timn(elegxos, QStringLiteral("i")), QStringLiteral("1000000"));
+    QCOMPARE(stoEkatommurio, Timn(anafora, u"i"_s));
+    QCOMPARE(Timn(elegxos, u"i"_s), u"1000000"_s);
 }
 
 void tst_ElegxosEktelesns::EisodosPollwvTimwvMePausn()
@@ -158,44 +155,41 @@ void tst_ElegxosEktelesns::EisodosPollwvTimwvMePausn()
         pausn = erwtnseis.size() == 1;
         return true;
     });
-    QVERIFY(Metaglwttise(elegxos, {QStringLiteral("Γράψε 'Δώσε'"), QStringLiteral("Διάβασε α, β"), QStringLiteral("Γράψε α + β")},
-                         {QStringLiteral("ακέραιες: α, β")}));
+    QVERIFY(Metaglwttise(elegxos, {u"Γράψε 'Δώσε'"_s, u"Διάβασε α, β"_s, u"Γράψε α + β"_s},
+                         {u"ακέραιες: α, β"_s}));
     elegxos.Ektelesn();
     // Both values of the statement are read; the pause takes effect after it.
-    QCOMPARE(erwtnseis, (QStringList{QStringLiteral("α"), QStringLiteral("β")}));
+    QCOMPARE(erwtnseis, (QStringList{u"α"_s, u"β"_s}));
     QCOMPARE(tupoi, (QList<TTuposDedomevwv>{tdAkeraios, tdAkeraios}));
     QCOMPARE(elegxos.Katastasn(), keBnmatikn);
-    QCOMPARE(p.katastasn, QStringLiteral("Η γραμμή 6 εκτελέστηκε βηματικά"));
+    QCOMPARE(p.katastasn, u"Η γραμμή 6 εκτελέστηκε βηματικά"_s);
     QCOMPARE(p.snmadi, 6);
-    QCOMPARE(p.o8ovn, (QStringList{QStringLiteral("Δώσε"), QStringLiteral("10"), QStringLiteral("20")}));
+    QCOMPARE(p.o8ovn, (QStringList{u"Δώσε"_s, u"10"_s, u"20"_s}));
     elegxos.Ektelesn();
-    QCOMPARE(p.o8ovn.constLast(), QStringLiteral("30"));
+    QCOMPARE(p.o8ovn.constLast(), u"30"_s);
     QCOMPARE(elegxos.Katastasn(), keTelos);
 }
 
-void tst_ElegxosEktelesns::AllagnKwdikaKataTnvEktelesn()
+// Commands arriving inside the engine's event pass, each on a fresh run of the endless loop.
+void tst_ElegxosEktelesns::EntolesMesaStnvEpe3ergasia()
 {
     TElegxosEktelesns elegxos;
     TPara8uro p(elegxos);
     QVERIFY(MetaglwttiseAtermovo(elegxos));
+    // An edit ends the run and discards the program.
     Argotera(20, [&] { elegxos.AllagnKwdika(); });
     elegxos.Ektelesn();
     QCOMPARE(elegxos.Katastasn(), keAdraveia);
-    QCOMPARE(p.katastasn, QStringLiteral("Η εκτέλεση του προγράμματος τερματίστηκε λόγω αλλαγής του κώδικα"));
+    QCOMPARE(p.katastasn, u"Η εκτέλεση του προγράμματος τερματίστηκε λόγω αλλαγής του κώδικα"_s);
     QVERIFY(!elegxos.Programma());
     QCOMPARE(elegxos.Evergeies(), (TEvergeiesEktelesns{true, false}));
     // A compiled program that has not run yet stays compiled through an edit.
-    QVERIFY(Metaglwttise(elegxos, {QStringLiteral("Γράψε 1")}));
+    QVERIFY(Metaglwttise(elegxos, {u"Γράψε 1"_s}));
     elegxos.AllagnKwdika();
     QVERIFY(elegxos.Programma());
-}
 
-void tst_ElegxosEktelesns::BnmaKataTnvSuvexnEktelesn()
-{
-    TElegxosEktelesns elegxos;
-    TPara8uro p(elegxos);
+    // F8: one more statement, then the run stops with the step's report.
     QVERIFY(MetaglwttiseAtermovo(elegxos));
-    // F8 during a run: one more statement, then the run stops with the step's report.
     int grammnPrin = -2;
     Argotera(20, [&] {
         grammnPrin = elegxos.Programma()->TrexousaGrammn();
@@ -203,18 +197,12 @@ void tst_ElegxosEktelesns::BnmaKataTnvSuvexnEktelesn()
     });
     elegxos.Ektelesn();
     QCOMPARE(elegxos.Katastasn(), keBnmatikn);
-    QCOMPARE(p.katastasn, QStringLiteral("Η γραμμή %1 εκτελέστηκε βηματικά").arg(grammnPrin + 1));
+    QCOMPARE(p.katastasn, u"Η γραμμή %1 εκτελέστηκε βηματικά"_s.arg(grammnPrin + 1));
     QCOMPARE(p.snmadi, elegxos.Programma()->TrexousaGrammn());
     QVERIFY(p.snmadi != grammnPrin);
-}
+    elegxos.Termatismos();
 
-void tst_ElegxosEktelesns::DeuteroF9MesaStnvEpe3ergasia()
-{
-    TElegxosEktelesns elegxos;
-    TPara8uro p(elegxos);
-    QVERIFY(MetaglwttiseAtermovo(elegxos));
-    // Esc then F9 in one pass of event processing: the run goes on in the same engine, and ends
-    // only when terminated.
+    // Esc then F9 in one pass: the run goes on in the same engine, and ends only when terminated.
     int perasmata = 0;
     Argotera(20, [&] {
         elegxos.Pausn();

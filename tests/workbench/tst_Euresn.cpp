@@ -26,7 +26,6 @@ private slots:
     void searchesInTheEditor();
     void findNextRepeatsTheFindDialog();
     void replaceInTheEditor();
-    void fieldStartsWithTheSelection();
 };
 
 // Non-modal, searching down, with find next enabled by a text; once a search has been made its
@@ -59,14 +58,23 @@ void TestEuresn::findDialog()
     QCOMPARE(kleisimo.size(), 3);
 }
 
+// Opening a dialog: its field takes a one-line selection, and the selection stays shown.
 void TestEuresn::selectionShownWhileADialogIsOpen()
 {
     TPara8uroEpe3ergasti p(Keimevo);
     p.sxeKwdikas->SetOptions(p.sxeKwdikas->Options() | eoHideSelection);
     TEuresn e(*p.sxeKwdikas, &p.para8uro);
     const auto krubei = [&] { return bool(p.sxeKwdikas->Options() & eoHideSelection); };
+    e.fndDialogosEuresns().SetKeimevo(u"παλιό"_s);
+    p.sxeKwdikas->SetSelection(2, 6);
     e.EmfaniseEuresn();
+    QCOMPARE(e.fndDialogosEuresns().leKeimevo->selectedText(), u"β αβ"_s);
     QVERIFY(!krubei());
+    e.fndDialogosEuresns().close();
+    // A selection over several lines is no search text: the field keeps its own.
+    p.sxeKwdikas->SetSelection(2, 10);
+    e.EmfaniseEuresn();
+    QCOMPARE(e.fndDialogosEuresns().Keimevo(), u"β αβ"_s);
     e.EmfaniseAvtikatastasn();
     e.fndDialogosEuresns().close();
     QVERIFY(!krubei());  // the replace dialog is still open
@@ -185,22 +193,6 @@ void TestEuresn::replaceInTheEditor()
     d.SetKeimevoAvtikatastasns(u"ψ"_s);
     d.btAvtikatastasnOlwv->click();
     QCOMPARE(p.sxeKwdikas->Text(), u"ψ β ωβ\r\nΑ ψ\r\nβ ψ\r\n"_s);
-}
-
-void TestEuresn::fieldStartsWithTheSelection()
-{
-    TPara8uroEpe3ergasti p(Keimevo);
-    TEuresn e(*p.sxeKwdikas, &p.para8uro);
-    e.fndDialogosEuresns().SetKeimevo(u"παλιό"_s);
-    p.sxeKwdikas->SetSelection(2, 6);
-    e.EmfaniseEuresn();
-    QCOMPARE(e.fndDialogosEuresns().Keimevo(), u"β αβ"_s);
-    QCOMPARE(e.fndDialogosEuresns().leKeimevo->selectedText(), u"β αβ"_s);
-    e.fndDialogosEuresns().close();
-    // A selection over several lines is no search text: the field keeps its own.
-    p.sxeKwdikas->SetSelection(2, 10);
-    e.EmfaniseEuresn();
-    QCOMPARE(e.fndDialogosEuresns().Keimevo(), u"β αβ"_s);
 }
 
 QTEST_MAIN(TestEuresn)
